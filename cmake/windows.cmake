@@ -1,0 +1,45 @@
+# The Windows build: the platform layer, hovrel.exe and the tests that run
+# under Wine. Everything links statically: the exe needs no DLL but Windows' own.
+enable_language(RC)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# Every Windows binary carries the manifest: its UTF-8 code page keeps titles
+# in other scripts intact through the 8-bit functions.
+set(HOVREL_MANIFEST_RC ${CMAKE_SOURCE_DIR}/resources/manifest.rc)
+function(hovrel_windows_binary target)
+  target_sources(${target} PRIVATE ${HOVREL_MANIFEST_RC})
+  target_compile_options(${target} PRIVATE ${HOVREL_WARNINGS})
+endfunction()
+
+file(GLOB HOVREL_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*_win32.cpp)
+add_library(hovrel_platform STATIC ${HOVREL_PLATFORM_SOURCES})
+target_link_libraries(hovrel_platform PUBLIC hovrel_core user32 gdi32 shell32 comctl32)
+target_compile_options(hovrel_platform PRIVATE ${HOVREL_WARNINGS})
+target_compile_definitions(hovrel_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp)
+  add_executable(hovrel WIN32 src/app/main_win32.cpp resources/hovrel.rc)
+  target_link_libraries(hovrel PRIVATE hovrel_platform)
+  hovrel_windows_binary(hovrel)
+endif()
+
+# Wine runs the Windows test programs; ctest starts them through this.
+set(HOVREL_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run)
+file(GLOB HOVREL_WINE_TEST_SOURCES CONFIGURE_DEPENDS tests/wine/*_test.cpp)
+if(HOVREL_WINE_TEST_SOURCES)
+  file(GLOB HOVREL_WINE_SUPPORT CONFIGURE_DEPENDS tests/wine/support/*.cpp)
+  add_executable(hovrel_wine_tests ${HOVREL_WINE_TEST_SOURCES} ${HOVREL_WINE_SUPPORT})
+  target_include_directories(hovrel_wine_tests PRIVATE tests/wine)
+  target_link_libraries(hovrel_wine_tests PRIVATE hovrel_platform gtest_main)
+  hovrel_windows_binary(hovrel_wine_tests)
+  add_test(NAME wine_tests COMMAND ${HOVREL_WINE_RUN} $<TARGET_FILE:hovrel_wine_tests> --gtest_brief=0)
+  set_tests_properties(wine_tests PROPERTIES TIMEOUT 900)
+endif()
+
+file(GLOB HOVREL_WINE_HELPERS CONFIGURE_DEPENDS tests/wine/helpers/*.cpp)
+foreach(helper_source ${HOVREL_WINE_HELPERS})
+  get_filename_component(helper ${helper_source} NAME_WE)
+  add_executable(${helper} WIN32 ${helper_source})
+  target_link_libraries(${helper} PRIVATE user32 gdi32)
+  hovrel_windows_binary(${helper})
+endforeach()

@@ -1,0 +1,36 @@
+// End Task: asks every top-level window whose title contains a text to close.
+// The routine works from the text alone, not from a window handle, so two
+// windows with one title both go. Used by frmMain's "End Task".
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "inventory/list_box.h"
+#include "platform/window_system.h"
+
+namespace hovrel {
+
+namespace modEndApps {
+
+// Titles are compared by at most their first kTitleBufferSize - 1 characters.
+inline constexpr int kTitleBufferSize = 256;
+
+// The text the enumeration looks for; set by each EndAppsByTitle.
+extern std::string TargetTitle;
+
+// Asks each top-level window of any program whose title holds `text`
+// (case counts) to close, and waits for each answer before the next window,
+// except that a window which is not responding is skipped.
+void EndAppsByTitle(WindowSystem& ws, const std::string& text);
+
+// EnumWindows callback; lParam carries the WindowSystem. Always goes on.
+int EnumCloseProc(Hwnd hwnd, std::intptr_t lParam);
+
+}  // namespace modEndApps
+
+// The End Task command on the selected row's text. Returns false, after a
+// beep, when no row is selected; true when the list must now be rebuilt.
+bool EndSelectedTask(WindowSystem& ws, const ListBox& lstApp);
+
+}  // namespace hovrel

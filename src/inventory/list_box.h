@@ -1,0 +1,49 @@
+// The sorted list box that shows the window list, as the inventory sees it.
+// The main window's real LISTBOX implements it in platform/; the tests use a
+// headless double.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace hovrel {
+
+class ListBox {
+ public:
+  virtual ~ListBox() = default;
+
+  virtual void Clear() = 0;
+  // Adds a row in its sorted place; NewIndex() then tells where it went.
+  virtual void AddItem(std::string_view text) = 0;
+  // The index of the row added last, -1 if none was added since Clear().
+  virtual int NewIndex() const = 0;
+  virtual void SetItemData(int index, std::uint32_t data) = 0;
+  virtual std::uint32_t ItemData(int index) const = 0;
+  virtual std::string List(int index) const = 0;
+  virtual int ListCount() const = 0;
+  // The selected row, -1 for none.
+  virtual int ListIndex() const = 0;
+
+  // A refill of many rows is done between these two, so that the list is
+  // not redrawn row by row.
+  virtual void BeginRefill() = 0;
+  virtual void EndRefill() = 0;
+  // Sets aside room for that many more rows, so that storage is not grown
+  // row by row.
+  virtual void Reserve(int rows) = 0;
+};
+
+// Suspends redraw for the life of a refill.
+class ListRefill {
+ public:
+  explicit ListRefill(ListBox& list) : list_(list) { list_.BeginRefill(); }
+  ~ListRefill() { list_.EndRefill(); }
+  ListRefill(const ListRefill&) = delete;
+  ListRefill& operator=(const ListRefill&) = delete;
+
+ private:
+  ListBox& list_;
+};
+
+}  // namespace hovrel

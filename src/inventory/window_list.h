@@ -1,0 +1,24 @@
+// The window list: walks the top-level windows in z-order and fills the main
+// window's sorted list with their titles, each row carrying its window handle.
+// frmMain calls these for its load, repaint, Refresh and filter toggle.
+#pragma once
+
+#include <cstdint>
+
+#include "inventory/list_box.h"
+#include "platform/window_system.h"
+
+namespace hovrel {
+
+// Visible and framed: what the filter lets through.
+inline constexpr std::uint32_t kAppFilterMask = WS_VISIBLE | WS_BORDER;  // 0x10800000
+
+// True when hwCurr passes the filter; with the filter off every window does.
+bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t appFilterMask);
+
+// Empties lstApp and fills it anew, leaving no row selected. The window
+// `self` (the main window) is never listed, and neither is an untitled one.
+void FindAllApps(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,
+                 std::uint32_t appFilterMask);
+
+}  // namespace hovrel

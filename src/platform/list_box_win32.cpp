@@ -1,0 +1,74 @@
+// A sorted LISTBOX behind the ListBox interface.
+#include "platform/list_box_win32.h"
+
+// After our headers: see window_system.h.
+#include <windows.h>
+
+#include "platform/win32_handle.h"
+
+namespace hovrel {
+namespace {
+
+LRESULT Send(Hwnd control, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return ::SendMessageA(ToHwnd(control), msg, wParam, lParam);
+}
+
+// Rows average well under this many bytes of title; LB_INITSTORAGE only
+// needs an estimate.
+constexpr int kBytesPerRowEstimate = 48;
+
+}  // namespace
+
+void Win32ListBox::Clear() {
+  Send(control_, LB_RESETCONTENT);
+  newIndex_ = -1;
+}
+
+void Win32ListBox::AddItem(std::string_view text) {
+  // LB_ADDSTRING needs a terminated string; titles arrive as views.
+  const std::string row(text);
+  const auto index = Send(control_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+  newIndex_ = index < 0 ? -1 : static_cast<int>(index);
+}
+
+void Win32ListBox::SetItemData(int index, std::uint32_t data) {
+  Send(control_, LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
+}
+
+std::uint32_t Win32ListBox::ItemData(int index) const {
+  return static_cast<std::uint32_t>(Send(control_, LB_GETITEMDATA, static_cast<WPARAM>(index)));
+}
+
+std::string Win32ListBox::List(int index) const {
+  const auto length = Send(control_, LB_GETTEXTLEN, static_cast<WPARAM>(index));
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const auto copied = Send(control_, LB_GETTEXT, static_cast<WPARAM>(index),
+                           reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
+  return text;
+}
+
+int Win32ListBox::ListCount() const { return static_cast<int>(Send(control_, LB_GETCOUNT)); }
+
+int Win32ListBox::ListIndex() const { return static_cast<int>(Send(control_, LB_GETCURSEL)); }
+
+void Win32ListBox::BeginRefill() {
+  // Without this the list repaints and scrolls after every added row.
+  Send(control_, WM_SETREDRAW, FALSE);
+}
+
+void Win32ListBox::Reserve(int rows) {
+  if (rows > 0)
+    Send(control_, LB_INITSTORAGE, static_cast<WPARAM>(rows),
+         static_cast<LPARAM>(rows) * kBytesPerRowEstimate);
+}
+
+void Win32ListBox::EndRefill() {
+  Send(control_, WM_SETREDRAW, TRUE);
+  // Only the list itself is invalidated: invalidating its parent would
+  // repaint the main window, whose repaint rebuilds the list again.
+  ::RedrawWindow(ToHwnd(control_), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+}  // namespace hovrel

@@ -1,0 +1,116 @@
+// A simulated desktop behind the WindowSystem interface: top-level windows in
+// z-order with title, style, band and owner process, changed by SetWindowPos
+// and ShowWindow as the window system would change them, answering close
+// requests as each test tells it. Effectful calls are recorded.
+#pragma once
+
+#include <functional>
+#include <list>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace hovrel::sim {
+
+enum class CloseAnswer {
+  Closes,
+  Refuses,
+  AsksAndIsToldNo,
+  AsksAndIsToldYes,
+  Hangs,  // has stopped pumping messages
+};
+
+inline constexpr std::uint32_t kFramedStyle = WS_VISIBLE | WS_BORDER | 0x00C00000;  // WS_CAPTION
+inline constexpr std::uint32_t kPopupStyle = WS_VISIBLE | 0x80000000;             // WS_POPUP
+
+struct WindowOptions {
+  std::string title;
+  std::uint32_t style = kFramedStyle;
+  bool topmost = false;
+  unsigned process = 2;
+  CloseAnswer closeAnswer = CloseAnswer::Closes;
+};
+
+struct Call {
+  std::string op;
+  Hwnd hwnd = 0;
+  Hwnd insertAfter = 0;
+  unsigned flags = 0;
+  int value = 0;  // show command or message
+  bool operator==(const Call&) const = default;
+};
+
+class SimulatedDesktop final : public WindowSystem {
+ public:
+  // New windows open at the top of their band, as they do on a real desktop.
+  Hwnd Add(WindowOptions options);
+  Hwnd Add(std::string title, std::uint32_t style = kFramedStyle);
+  void Remove(Hwnd hwnd);
+  void Retitle(Hwnd hwnd, std::string title);
+  void SetStyle(Hwnd hwnd, std::uint32_t style);
+  // Runs once, right after the next GetWindowTextLengthA on hwnd: the moment
+  // a window can change between the length query and the text query.
+  void AfterNextLengthQuery(Hwnd hwnd, std::function<void()> change);
+  // Runs when hwnd closes in answer to WM_CLOSE (the program's own window).
+  void OnClose(Hwnd hwnd, std::function<void()> closing);
+
+  bool Exists(Hwnd hwnd) const { return windows_.count(hwnd) != 0; }
+  bool IsTopmost(Hwnd hwnd) const;
+  bool IsMinimised(Hwnd hwnd) const;
+  bool IsVisible(Hwnd hwnd) const;
+  std::string Title(Hwnd hwnd) const;
+  std::vector<Hwnd> ZOrder() const { return {order_.begin(), order_.end()}; }
+  std::vector<Hwnd> Handles() const { return ZOrder(); }
+  // Also for windows that have closed since.
+  int CloseRequests(Hwnd hwnd) const;
+  int QuestionsAsked(Hwnd hwnd) const;
+
+  int beeps = 0;
+  Hwnd foreground = 0;
+  // Set when a close request went to a hung window without the abort-if-hung
+  // form: the real program would never have returned.
+  bool froze = false;
+  std::vector<Call> calls;
+
+  // WindowSystem
+  Hwnd GetWindow(Hwnd hwnd, unsigned cmd) override;
+  std::int32_t GetWindowLongA(Hwnd hwnd, int index) override;
+  int GetWindowTextLengthA(Hwnd hwnd) override;
+  int GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) override;
+  void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
+                    unsigned flags) override;
+  void ShowWindow(Hwnd hwnd, int cmdShow) override;
+  void SetForegroundWindow(Hwnd hwnd) override;
+  void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) override;
+  bool SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
+                           unsigned flags, unsigned timeoutMs) override;
+  void MessageBeep(unsigned type) override;
+
+ private:
+  struct Window {
+    WindowOptions options;
+    std::list<Hwnd>::iterator place;
+    std::function<void()> afterLengthQuery;
+    std::function<void()> onClose;
+  };
+  struct CloseRecord {
+    int requests = 0;
+    int questions = 0;
+  };
+
+  Window* Find(Hwnd hwnd);
+  const Window* Find(Hwnd hwnd) const;
+  // Moves hwnd to the top of its band.
+  void Raise(Hwnd hwnd);
+  std::list<Hwnd>::iterator TopOfOrdinaryBand();
+
+  std::list<Hwnd> order_;  // front = top of the z-order
+  std::unordered_map<Hwnd, Window> windows_;
+  // Kept after a window has gone, so a test can see what it was asked.
+  std::unordered_map<Hwnd, CloseRecord> closeRecords_;
+  Hwnd nextHandle_ = 0x10010;
+};
+
+}  // namespace hovrel::sim
