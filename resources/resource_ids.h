@@ -1,0 +1,6 @@
+// Numeric ids of the program's resources, shared by hovrel.rc and the code
+// that loads them.
+#pragma once
+
+#define IDI_PROGRAM 1
+#define IDI_TRAY 2
