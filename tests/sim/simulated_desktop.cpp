@@ -73,43 +73,38 @@ int SimulatedDesktop::QuestionsAsked(Hwnd hwnd) const {
 }
 
 Hwnd SimulatedDesktop::GetWindow(Hwnd hwnd, unsigned cmd) {
-  const Window* window = Find(hwnd);
-  if (!window) return 0;
-  if (cmd == GW_HWNDFIRST) return order_.front();
-  if (cmd == GW_HWNDNEXT) {
-    auto next = std::next(window->place);
-    return next == order_.end() ? 0 : *next;
-  }
-  return 0;
+  const Hwnd found = Step(hwnd, cmd);
+  AfterRead("GetWindow", hwnd);
+  return found;
 }
 
 std::int32_t SimulatedDesktop::GetWindowLongA(Hwnd hwnd, int index) {
   const Window* window = Find(hwnd);
-  if (!window || index != GWL_STYLE) return 0;
-  return static_cast<std::int32_t>(window->options.style);
+  const auto style =
+      window && index == GWL_STYLE ? static_cast<std::int32_t>(window->options.style) : 0;
+  AfterRead("GetWindowLongA", hwnd);
+  return style;
 }
 
 int SimulatedDesktop::GetWindowTextLengthA(Hwnd hwnd) {
   Window* window = Find(hwnd);
-  if (!window) return 0;
+  if (!window) {
+    AfterRead("GetWindowTextLengthA", hwnd);
+    return 0;
+  }
   const int length = static_cast<int>(window->options.title.size());
   if (auto change = std::move(window->afterLengthQuery)) {
     window->afterLengthQuery = nullptr;
     change();
   }
+  AfterRead("GetWindowTextLengthA", hwnd);
   return length;
 }
 
 int SimulatedDesktop::GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) {
-  if (capacity <= 0) return 0;
-  buffer[0] = '\0';
-  const Window* window = Find(hwnd);
-  if (!window) return 0;
-  const auto& title = window->options.title;
-  const auto copied = std::min(title.size(), static_cast<std::size_t>(capacity - 1));
-  std::memcpy(buffer, title.data(), copied);
-  buffer[copied] = '\0';
-  return static_cast<int>(copied);
+  const int copied = CopyTitle(hwnd, buffer, capacity);
+  AfterRead("GetWindowTextA", hwnd);
+  return copied;
 }
 
 void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int,
@@ -184,6 +179,33 @@ bool SimulatedDesktop::SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr
 }
 
 void SimulatedDesktop::MessageBeep(unsigned) { ++beeps; }
+
+Hwnd SimulatedDesktop::Step(Hwnd hwnd, unsigned cmd) const {
+  const Window* window = Find(hwnd);
+  if (!window) return 0;
+  if (cmd == GW_HWNDFIRST) return order_.front();
+  if (cmd == GW_HWNDNEXT) {
+    auto next = std::next(window->place);
+    return next == order_.end() ? 0 : *next;
+  }
+  return 0;
+}
+
+int SimulatedDesktop::CopyTitle(Hwnd hwnd, char* buffer, int capacity) const {
+  if (capacity <= 0) return 0;
+  buffer[0] = '\0';
+  const Window* window = Find(hwnd);
+  if (!window) return 0;
+  const auto& title = window->options.title;
+  const auto copied = std::min(title.size(), static_cast<std::size_t>(capacity - 1));
+  std::memcpy(buffer, title.data(), copied);
+  buffer[copied] = '\0';
+  return static_cast<int>(copied);
+}
+
+void SimulatedDesktop::AfterRead(std::string_view op, Hwnd hwnd) {
+  if (afterEachRead) afterEachRead(op, hwnd);
+}
 
 SimulatedDesktop::Window* SimulatedDesktop::Find(Hwnd hwnd) {
   auto found = windows_.find(hwnd);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <list>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -73,6 +74,10 @@ class SimulatedDesktop final : public WindowSystem {
   // form: the real program would never have returned.
   bool froze = false;
   std::vector<Call> calls;
+  // Runs after each read a rebuild makes (GetWindow, GetWindowLongA,
+  // GetWindowTextLengthA, GetWindowTextA), given the call's name and window:
+  // lets a test change the desktop between any two of those calls.
+  std::function<void(std::string_view op, Hwnd hwnd)> afterEachRead;
 
   // WindowSystem
   Hwnd GetWindow(Hwnd hwnd, unsigned cmd) override;
@@ -102,6 +107,9 @@ class SimulatedDesktop final : public WindowSystem {
 
   Window* Find(Hwnd hwnd);
   const Window* Find(Hwnd hwnd) const;
+  Hwnd Step(Hwnd hwnd, unsigned cmd) const;
+  int CopyTitle(Hwnd hwnd, char* buffer, int capacity) const;
+  void AfterRead(std::string_view op, Hwnd hwnd);
   // Moves hwnd to the top of its band.
   void Raise(Hwnd hwnd);
   std::list<Hwnd>::iterator TopOfOrdinaryBand();
