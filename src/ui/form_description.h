@@ -1,0 +1,82 @@
+// The plain types in which a window is described as data: the window itself,
+// its controls and its menu tree, with positions and sizes in twips. The
+// tables of each form use them; the window builder (platform/) and the
+// headless forms of the tests read them.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "ui/command_id.h"
+
+namespace hovrel {
+
+inline constexpr int kTwipsPerInch = 1440;
+
+enum class BorderStyle { FixedSingle, FixedDialog };
+
+enum class ControlKind { CommandButton, Frame, ListBox, Image, Label, TextField };
+
+// What the last column of a control table says about a control.
+enum ControlOption : std::uint32_t {
+  kNoOption = 0,
+  kDefaultButton = 1u << 0,
+  kHidden = 1u << 1,
+  kSorted = 1u << 2,
+  kBold = 1u << 3,
+  kLinkLook = 1u << 4,  // blue, underlined, arrow pointer, no tab stop
+};
+
+inline constexpr int kNoTabIndex = -1;
+
+struct ControlSpec {
+  int index;
+  CommandId name;
+  ControlKind kind;
+  std::string_view caption;
+  int left, top, width, height;  // twips, relative to the container
+  int tabIndex;
+  std::uint32_t options;
+  CommandId container = CommandId::None;  // None: the form itself
+  int picture = 0;                        // icon resource of an image, 0 for none
+};
+
+// Function keys carry their virtual-key codes, so the builder can hand them
+// to the accelerator table unchanged.
+enum class Shortcut : std::uint8_t { None = 0, F1 = 0x70, F5 = 0x74 };
+
+enum MenuState : std::uint32_t {
+  kEnabled = 0,
+  kChecked = 1u << 0,
+  kInvisible = 1u << 1,
+};
+
+inline constexpr std::string_view kSeparator = "-";
+
+struct MenuSpec {
+  CommandId name;  // None for separators
+  int level;       // 1 = menu-bar title, 2 = its item, 3 = item of a submenu
+  std::string_view caption;
+  std::uint32_t state = kEnabled;
+  Shortcut shortcut = Shortcut::None;
+};
+
+struct FontSpec {
+  std::string_view face;
+  int hundredthsOfPoint;  // 825 for 8.25 pt
+};
+
+struct FormDescription {
+  std::string_view caption;
+  BorderStyle border;
+  bool minButton;
+  bool showInTaskbar;
+  int clientWidth, clientHeight;  // twips
+  FontSpec font;
+  int icon;  // icon resource for the title bar, 0 for none
+  std::span<const ControlSpec> controls;
+  std::span<const MenuSpec> menus;
+};
+
+}  // namespace hovrel

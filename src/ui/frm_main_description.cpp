@@ -1,0 +1,76 @@
+// The tables behind kMainForm; see frm_main_description.h.
+#include "ui/frm_main_description.h"
+
+#include "../../resources/resource_ids.h"
+
+namespace hovrel {
+namespace {
+
+using enum CommandId;
+using enum ControlKind;
+
+// clang-format off
+constexpr ControlSpec kControls[] = {
+//  index name        kind           caption          left  top   width height tab  other
+    {1,   btnEnd,     CommandButton, "&End Task",     2760, 3240, 1215, 350,   4,   kNoOption},
+    {2,   btnRefresh, CommandButton, "Re&fresh",      5400, 3240, 1215, 350,   6,   kNoOption},
+    {3,   btnSwitch,  CommandButton, "&Switch to",    4080, 3240, 1215, 350,   5,   kNoOption},
+    {4,   btnReset,   CommandButton, "&Reset Window", 1440, 3240, 1215, 350,   3,   kNoOption},
+    {5,   btnTop,     CommandButton, "&Top Window",   120,  3240, 1215, 350,   2,   kDefaultButton},
+    {6,   Frame1,     Frame,         "&Windows List", 120,  0,    6495, 3135,  0,   kNoOption},
+    {7,   lstApp,     ListBox,       "",              120,  240,  6255, 2790,  1,   kSorted, Frame1},
+    {8,   imgIcon,    Image,         "",              2280, 3600, 240,  240,   kNoTabIndex, kHidden, None, IDI_TRAY},
+};
+
+constexpr MenuSpec kMenus[] = {
+//  name            level caption                          state / shortcut
+    {mnuFile,        1, "&File"},
+    {mnuTop,         2, "&Top Current Window"},
+    {mnuReset,       2, "&Reset Current Window"},
+    {None,           2, kSeparator},
+    {mnuEndTask,     2, "&End Task"},
+    {mnuSwitch,      2, "&Switch to"},
+    {None,           2, kSeparator},
+    {mnuExit,        2, "E&xit"},
+    {mnuView,        1, "&View"},
+    {mnuShowOnlyApp, 2, "&Hide Processes",                kChecked},
+    {None,           2, kSeparator},
+    {mnuRefresh,     2, "&Refresh List",                  kEnabled, Shortcut::F5},
+    {mnuAlwaysOnTop, 2, "A&lways on Top"},
+    {mnuHelp,        1, "&Help"},
+    {mnuReadMe,      2, "&Read Me",                       kEnabled, Shortcut::F1},
+    {mnuWebs,        2, "Quarrow Team on the &Web"},
+    {mnuHome,        3, "&Hovrel Home Page"},
+    {mnuNews,        3, "&Product News"},
+    {mnuDownload,    3, "Free &Downloads"},
+    {None,           3, kSeparator},
+    {mnuSendMail,    3, "Send Freebac&k..."},
+    {mnuGuestBook,   3, "&Leave Message..."},
+    {mnuGetPaid,     3, "&Get Paid for Reading E-mail"},
+    {None,           3, kSeparator},
+    {mnuHomePage,    3, "Quarrow Team &Home Page"},
+    {None,           2, kSeparator},
+    {mnuAbout,       2, "&About Quarrow Hovrel"},
+    {mnuPopup,       1, "Pop Menu",                       kInvisible},
+    {popRestore,     2, "Re&store"},
+    {None,           2, kSeparator},
+    {popExit,        2, "E&xit"},
+};
+// clang-format on
+
+}  // namespace
+
+const FormDescription kMainForm{
+    .caption = "Quarrow Hovrel",
+    .border = BorderStyle::FixedSingle,
+    .minButton = true,
+    .showInTaskbar = true,
+    .clientWidth = 6765,
+    .clientHeight = 3690,
+    .font = {"Tahoma", 825},
+    .icon = IDI_PROGRAM,
+    .controls = kControls,
+    .menus = kMenus,
+};
+
+}  // namespace hovrel

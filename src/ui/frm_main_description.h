@@ -1,0 +1,12 @@
+// frmMain as data: the window, its controls and its menus, in the order and
+// units a designer reads them. The window builder makes the real window from
+// this; the tests make a headless one.
+#pragma once
+
+#include "ui/form_description.h"
+
+namespace hovrel {
+
+extern const FormDescription kMainForm;
+
+}  // namespace hovrel
