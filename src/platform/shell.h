@@ -1,0 +1,57 @@
+// The shell operations the program uses: the notification icon, handing web
+// and mail targets to the shell, starting Notepad, and what it knows of its
+// own file. shell_win32.cpp calls shell32/kernel32; tests/sim has a recorder.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace hovrel {
+
+// These carry the window system's own names. A Win32 file must include this
+// header before <windows.h>, whose macros of the same names would otherwise
+// rewrite the declarations below.
+inline constexpr unsigned NIM_ADD = 0;
+inline constexpr unsigned NIM_DELETE = 2;
+inline constexpr std::uint32_t NIF_MESSAGE = 0x1;
+inline constexpr std::uint32_t NIF_ICON = 0x2;
+inline constexpr std::uint32_t NIF_TIP = 0x4;
+
+inline constexpr unsigned WM_MOUSEMOVE = 0x200;
+inline constexpr unsigned WM_LBUTTONUP = 0x202;
+inline constexpr unsigned WM_LBUTTONDBLCLK = 0x203;
+inline constexpr unsigned WM_RBUTTONUP = 0x205;
+inline constexpr unsigned WM_MOUSEHWHEEL = 0x20E;  // the last mouse message
+
+inline constexpr int SW_SHOWNORMAL = 1;
+
+// The notification-icon record in the 8-bit form the shell is handed:
+// six 32-bit fields and a 128-byte tip.
+inline constexpr std::size_t kTrayRecordSize = 152;
+using TrayRecord = std::array<std::uint8_t, kTrayRecordSize>;
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+
+  // True when the shell took the request.
+  virtual bool Shell_NotifyIconA(unsigned message, const TrayRecord& record) = 0;
+  // parameters and directory may be null. The shell's answer is not used.
+  virtual void ShellExecuteA(Hwnd owner, const char* verb, const char* file,
+                             const char* parameters, const char* directory, int showCommand) = 0;
+  // Starts a program from a command line, as the command interpreter would
+  // split it, and keeps nothing of the started process.
+  virtual void StartProgram(const std::string& commandLine, int showCommand) = 0;
+
+  // The full path of the program's own file, empty if it cannot be read.
+  virtual std::string ProgramFileName() = 0;
+  // The program's own version resource (a VS_VERSIONINFO block), empty if
+  // it has none.
+  virtual std::vector<std::uint8_t> VersionResource() = 0;
+};
+
+}  // namespace hovrel

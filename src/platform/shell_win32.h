@@ -1,0 +1,18 @@
+// The shell operations on the real shell32 and kernel32 (8-bit forms).
+#pragma once
+
+#include "platform/shell.h"
+
+namespace hovrel {
+
+class Win32Shell final : public Shell {
+ public:
+  bool Shell_NotifyIconA(unsigned message, const TrayRecord& record) override;
+  void ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters,
+                     const char* directory, int showCommand) override;
+  void StartProgram(const std::string& commandLine, int showCommand) override;
+  std::string ProgramFileName() override;
+  std::vector<std::uint8_t> VersionResource() override;
+};
+
+}  // namespace hovrel
