@@ -1,0 +1,22 @@
+// The Help menu's "&Read Me": readme.txt, beside the program file, in Notepad.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/shell.h"
+
+namespace hovrel {
+
+// The directory that holds `programFile`, without a closing backslash, so
+// that appending "\readme.txt" names the file beside it (also in a root).
+std::string ProgramDirectory(std::string_view programFile);
+
+// "Notepad " + the program's directory + "\readme.txt", unquoted: Notepad
+// takes the whole rest of its command line as one file name.
+std::string ReadMeCommandLine(std::string_view programFile);
+
+// Starts Notepad on the read-me file, whether or not the file exists.
+void OpenReadMe(Shell& shell);
+
+}  // namespace hovrel
