@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs whatever is missing, then runs every test: the native unit tests,
-# the same under AddressSanitizer and UBSan, and the Windows tests of the real
-# program under Wine (on a virtual display when none is set).
+# the same under AddressSanitizer and UBSan, static analysis, and the Windows
+# tests of the real program under Wine (on a virtual display when none is set).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,6 +21,9 @@ step "native unit tests under AddressSanitizer and UBSan"
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DHOVREL_SANITIZE=ON >/dev/null
 cmake --build build/sanitize -j "$jobs"
 ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+step "static analysis: clang-tidy and cppcheck"
+bash scripts/analyse.sh build/native
 
 step "Windows build and tests under Wine"
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null

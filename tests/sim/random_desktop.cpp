@@ -15,7 +15,7 @@ constexpr std::array<std::string_view, 6> kCjkWords = {
     "報告書", "エディタ", "文档", "메모장", "設定", "受信トレイ"};
 constexpr std::string_view kControls = "\t\r\n\x01\x07\x1b\x1f\x7f";
 
-constexpr std::size_t kHugeTitle = 64 * 1024;
+constexpr std::size_t kHugeTitle = std::size_t{64} * 1024;
 
 template <std::size_t N>
 std::string_view Pick(RandomWindows& random, const std::array<std::string_view, N>& words) {
