@@ -74,7 +74,7 @@ TEST_F(WindowListHardeningTest, RandomDesktopsListExactlyTheTitledWindowsThatPas
     sim::SimulatedDesktop desktop;
     sim::FakeListBox list;
     sim::RandomWindows random(seed);
-    const std::size_t count = random.Below(40);
+    const std::size_t count = random.Below(30);
     const std::size_t selfAt = random.Below(count + 1);
     Hwnd self = 0;
     for (std::size_t i = 0; i <= count; ++i) {
