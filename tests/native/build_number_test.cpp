@@ -66,8 +66,6 @@ TEST(BuildNumberTest, BuildNumberIsDigitsOnlyOrNothing) {
   sim::FakeShell shell;
   shell.versionResource = VersionBlock(2140);
   EXPECT_EQ(BuildNumber(shell), "2140");
-  shell.versionResource = VersionBlock(7);
-  EXPECT_EQ(BuildNumber(shell), "7");
   shell.versionResource.clear();
   EXPECT_EQ(BuildNumber(shell), "");
 }

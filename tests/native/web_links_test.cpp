@@ -2,7 +2,6 @@
 // hands its own target to the shell, shown normally, for the given owner.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "links/web_links.h"
@@ -51,19 +50,6 @@ TEST(WebLinksTest, AboutBoxAddressesAreTheMenusTargets) {
   EXPECT_EQ(LinkTarget(Link::HomePage), kMakerHomePage);
   EXPECT_EQ(LinkTarget(Link::Home), kProductPage);
   EXPECT_EQ(kProductPage, std::string(kMakerHomePage) + "/hovrel");
-}
-
-TEST(WebLinksTest, MakerPagesShareOneHostAndTheReferralHasItsOwn) {
-  const std::string makerPrefix = std::string(kMakerHomePage) + "/";
-  for (Link link : {Link::Home, Link::News, Link::Download, Link::GuestBook}) {
-    EXPECT_EQ(LinkTarget(link).substr(0, makerPrefix.size()), makerPrefix) << LinkTarget(link);
-  }
-  const std::string_view referral = LinkTarget(Link::GetPaid);
-  EXPECT_EQ(referral.substr(0, 7), "http://");
-  EXPECT_NE(referral.substr(0, makerPrefix.size()), makerPrefix);
-  std::set<std::string_view> targets;
-  for (const LinkEntry& entry : kLinks) targets.insert(entry.target);
-  EXPECT_EQ(targets.size(), kLinks.size());
 }
 
 TEST(WebLinksTest, OwnerIsPassedThrough) {
