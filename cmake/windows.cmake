@@ -17,11 +17,9 @@ target_link_libraries(hovrel_platform PUBLIC hovrel_core user32 gdi32 shell32 co
 target_compile_options(hovrel_platform PRIVATE ${HOVREL_WARNINGS})
 target_compile_definitions(hovrel_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp)
-  add_executable(hovrel WIN32 src/app/main_win32.cpp resources/hovrel.rc)
-  target_link_libraries(hovrel PRIVATE hovrel_platform)
-  hovrel_windows_binary(hovrel)
-endif()
+add_executable(hovrel WIN32 src/app/main_win32.cpp resources/hovrel.rc)
+target_link_libraries(hovrel PRIVATE hovrel_platform)
+hovrel_windows_binary(hovrel)
 
 # Wine runs the Windows test programs; ctest starts them through this.
 set(HOVREL_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run)
@@ -32,6 +30,8 @@ if(HOVREL_WINE_TEST_SOURCES)
   target_include_directories(hovrel_wine_tests PRIVATE tests/wine)
   target_link_libraries(hovrel_wine_tests PRIVATE hovrel_platform gtest_main)
   hovrel_windows_binary(hovrel_wine_tests)
+  # The end-to-end tests start the program from beside themselves.
+  add_dependencies(hovrel_wine_tests hovrel)
   add_test(NAME wine_tests COMMAND ${HOVREL_WINE_RUN} $<TARGET_FILE:hovrel_wine_tests> --gtest_brief=0)
   set_tests_properties(wine_tests PROPERTIES TIMEOUT 900)
 endif()

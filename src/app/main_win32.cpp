@@ -1,0 +1,18 @@
+// hovrel.exe: builds the main window, loads and shows it, and runs the
+// message loop until the program ends. No command line; nothing is read or
+// written.
+#include "platform/form_win32.h"
+#include "platform/window_system_win32.h"
+#include "ui/frm_main.h"
+#include "ui/frm_main_description.h"
+
+// After our headers: see window_system.h.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  hovrel::Win32WindowSystem windowSystem;
+  hovrel::Win32Form form(hovrel::kMainForm);
+  hovrel::frmMain main(windowSystem, form);
+  form.Load(main);
+  return form.RunMessageLoop();
+}
