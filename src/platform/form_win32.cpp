@@ -44,7 +44,10 @@ struct ControlClass {
 
 constexpr ControlClass kControlClasses[] = {
     {ControlKind::CommandButton, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
-    {ControlKind::Frame, "BUTTON", BS_GROUPBOX, 0},
+    // A frame lies above the controls it holds, which are created after it
+    // so that its access key reaches them. Transparent, it does not clip
+    // them: Wine would otherwise never paint the list's sunken border.
+    {ControlKind::Frame, "BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT},
     // The list fills its frame exactly as laid out, not rounded down to
     // whole rows.
     {ControlKind::ListBox, "LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
