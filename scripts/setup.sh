@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386 wine64 fonts-wine xvfb x11-apps imagemagick
+  wine wine32:i386 wine64 fonts-wine xvfb x11-utils imagemagick
   clang-tidy cppcheck
 )
 

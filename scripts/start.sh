@@ -16,23 +16,42 @@ screenshot=build/screenshot.png
 # Runs on the virtual display that scripts/with-display made.
 if [ "${1:-}" = "--screenshot" ]; then
   trap 'wineserver -k 2>/dev/null || true' EXIT
-  scripts/wine-run explorer /desktop=Hovrel,800x500 notepad >/dev/null 2>&1 &
-  until xwininfo -root -tree | grep -q '("notepad.exe"'; do sleep 0.2; done
-  scripts/wine-run explorer /desktop=Hovrel,800x500 "$exe" >/dev/null 2>&1 &
-  # Wine's desktop is one X window; the program's windows are X windows
+  # Polls until the command succeeds; gives up after $1 seconds.
+  wait_for() {
+    local limit=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + limit))
+    until "$@"; do
+      if [ $SECONDS -ge $deadline ]; then
+        echo "start: no $what within $limit s; X windows seen:" >&2
+        xwininfo -root -tree | grep '"' >&2 || true
+        exit 1
+      fi
+      sleep 0.2
+    done
+  }
+  # Wine's desktop is one X window; the programs' windows are X windows
   # inside it, named by their captions.
-  deadline=$((SECONDS + 60))
-  until xwininfo -root -tree | grep -q '"Quarrow Hovrel": ("hovrel.exe"'; do
-    if [ $SECONDS -ge $deadline ]; then
-      echo "start: no window \"Quarrow Hovrel\" within 60 s; X windows seen:" >&2
-      xwininfo -root -tree | grep '"' >&2 || true
-      exit 1
+  has_window() { xwininfo -root -tree | grep -q "$1"; }
+  # The window is mapped before its first paint reaches the screen: wait
+  # until two shots in a row are the same.
+  # (PPM, since PNG files carry the time they were made.)
+  settled() {
+    import -window root -crop 800x500+0+0 build/shot.next.ppm
+    if [ -f build/shot.ppm ] && cmp -s build/shot.ppm build/shot.next.ppm; then
+      convert build/shot.ppm "$screenshot"
+      rm -f build/shot.ppm build/shot.next.ppm
+      return 0
     fi
-    sleep 0.2
-  done
-  # The window is mapped before its first paint has reached the screen.
-  sleep 2
-  import -window root -crop 800x500+0+0 "$screenshot"
+    mv build/shot.next.ppm build/shot.ppm
+    return 1
+  }
+  scripts/wine-run explorer /desktop=Hovrel,800x500 notepad >/dev/null 2>&1 &
+  wait_for 60 "Notepad window" has_window '("notepad.exe"'
+  scripts/wine-run explorer /desktop=Hovrel,800x500 "$exe" >/dev/null 2>&1 &
+  wait_for 60 'window "Quarrow Hovrel"' has_window '"Quarrow Hovrel": ("hovrel.exe"'
+  rm -f build/shot.ppm
+  wait_for 30 "settled picture" settled
   echo "start: screenshot saved to $root/$screenshot"
   exit 0
 fi
