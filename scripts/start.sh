@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Quarrow Hovrel for Windows and starts it under Wine. With a display
 # set, it runs until the user ends it. Without one, it is shown on a virtual
-# display inside Wine's own desktop beside a Notepad window, a screenshot is
+# display inside Wine's own desktop, with its taskbar, beside a Notepad window, a screenshot is
 # saved to build/screenshot.png, and the program is ended again.
 set -euo pipefail
 
@@ -46,9 +46,9 @@ if [ "${1:-}" = "--screenshot" ]; then
     mv build/shot.next.ppm build/shot.ppm
     return 1
   }
-  scripts/wine-run explorer /desktop=Hovrel,800x500 notepad >/dev/null 2>&1 &
+  scripts/wine-run explorer /desktop=shell,800x500 notepad >/dev/null 2>&1 &
   wait_for 60 "Notepad window" has_window '("notepad.exe"'
-  scripts/wine-run explorer /desktop=Hovrel,800x500 "$exe" >/dev/null 2>&1 &
+  scripts/wine-run explorer /desktop=shell,800x500 "$exe" >/dev/null 2>&1 &
   wait_for 60 'window "Quarrow Hovrel"' has_window '"Quarrow Hovrel": ("hovrel.exe"'
   rm -f build/shot.ppm
   wait_for 30 "settled picture" settled
