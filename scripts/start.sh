@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Quarrow Hovrel for Windows and starts it under Wine. With a display
 # set, it runs until the user ends it. Without one, it is shown on a virtual
-# display inside Wine's own desktop, with its taskbar, beside a Notepad window, a screenshot is
-# saved to build/screenshot.png, and the program is ended again.
+# display inside Wine's own desktop, with its taskbar, beside a Notepad
+# window; a screenshot is saved to build/screenshot.png, and the program is
+# ended again. (Wine gives a taskbar only to the desktop named "shell".)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
