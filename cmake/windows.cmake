@@ -20,6 +20,9 @@ target_compile_definitions(hovrel_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 add_executable(hovrel WIN32 src/app/main_win32.cpp resources/hovrel.rc)
 target_link_libraries(hovrel PRIVATE hovrel_platform)
 hovrel_windows_binary(hovrel)
+# Help > Read Me opens readme.txt from the program's own directory. Copied
+# byte for byte (CRLF kept for Notepad), again whenever it changes.
+configure_file(resources/readme.txt ${CMAKE_BINARY_DIR}/readme.txt COPYONLY)
 
 # Wine runs the Windows test programs; ctest starts them through this.
 set(HOVREL_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run)

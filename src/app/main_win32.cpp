@@ -2,6 +2,7 @@
 // message loop until the program ends. No command line; nothing is read or
 // written.
 #include "platform/form_win32.h"
+#include "platform/shell_win32.h"
 #include "platform/window_system_win32.h"
 #include "ui/frm_main.h"
 #include "ui/frm_main_description.h"
@@ -11,8 +12,10 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   hovrel::Win32WindowSystem windowSystem;
+  hovrel::Win32Shell shell;
+  hovrel::Win32Forms forms;
   hovrel::Win32Form form(hovrel::kMainForm);
-  hovrel::frmMain main(windowSystem, form);
+  hovrel::frmMain main(windowSystem, shell, forms, form);
   form.Load(main);
   return form.RunMessageLoop();
 }

@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,7 @@
 
 // After our headers: see window_system.h.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "platform/win32_handle.h"
 #include "platform/win32_owned.h"
@@ -21,6 +23,9 @@ namespace hovrel {
 namespace {
 
 constexpr char kFormClass[] = "QuarrowHovrelForm";
+
+// The link look of the address fields: blue in 0x00BBGGRR, on button face.
+constexpr COLORREF kLinkColour = 0x00C00000;
 
 struct BorderStyleBits {
   BorderStyle border;
@@ -90,6 +95,32 @@ OwnedIcon LoadIconResource(int resource, int width, int height) {
                                                    height, LR_DEFAULTCOLOR)));
 }
 
+// Keeps the program's other top-level windows disabled while it lives, as
+// a modal window does with its owner, and enables them again when it goes.
+class DisabledWindows {
+ public:
+  explicit DisabledWindows(HWND modal) : modal_(modal) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND hwnd : windows_) ::EnableWindow(hwnd, FALSE);
+  }
+  ~DisabledWindows() {
+    for (HWND hwnd : windows_)
+      if (::IsWindow(hwnd)) ::EnableWindow(hwnd, TRUE);
+  }
+  DisabledWindows(const DisabledWindows&) = delete;
+  DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+ private:
+  static BOOL CALLBACK Collect(HWND hwnd, LPARAM lParam) {
+    auto* self = reinterpret_cast<DisabledWindows*>(lParam);
+    if (hwnd != self->modal_ && ::IsWindowEnabled(hwnd)) self->windows_.push_back(hwnd);
+    return TRUE;
+  }
+
+  HWND modal_;
+  std::vector<HWND> windows_;
+};
+
 // Ends the paint of the window's update region on every way out.
 class PaintScope {
  public:
@@ -113,15 +144,27 @@ class Win32Form::Window {
   void Create();
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+  static LRESULT CALLBACK LinkFieldProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR id, DWORD_PTR window);
+
   LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnPaint();
+  void OnSize();
+  void OnMouseMove(WPARAM wParam, LPARAM lParam);
   void OnCommand(WPARAM wParam, LPARAM lParam);
   void OnClose();
   void OnActivate(WPARAM wParam);
   LRESULT OnGetDefId();
+  LRESULT OnControlColour(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT OnSetCursor(UINT msg, WPARAM wParam, LPARAM lParam);
+  void OnTaskbarCreated();
+  void OnLinkFieldDoubleClick(HWND field);
 
   void Load(FormEvents& events);
+  void ShowFirstTime();
+  bool Preprocess(MSG& msg);
   int RunMessageLoop();
+  void RunModalLoop();
   bool IsOurs(HWND hwnd) const { return hwnd == hwnd_ || ::IsChild(hwnd_, hwnd); }
   bool MenuBarClaims(const MSG& msg) const;
 
@@ -131,10 +174,14 @@ class Win32Form::Window {
   void BuildMenus();
   void BuildAccelerators();
   const ControlSpec* ControlById(WORD id) const;
+  bool IsLinkField(HWND control) const;
+  float TwipsPerPixelX() const { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi_.x); }
 
   Win32Form& owner_;
   const FormDescription& form_;
   Dpi dpi_;
+  // Destroyed after the form's own window, which it owns.
+  OwnedWindow owner_window_;
   HWND hwnd_ = nullptr;
   FormEvents* events_ = nullptr;
   HWND lastFocus_ = nullptr;
@@ -144,9 +191,11 @@ class Win32Form::Window {
   OwnedIcon bigIcon_;
   OwnedIcon smallIcon_;
   std::vector<OwnedIcon> pictures_;
-  std::vector<OwnedMenu> popups_;
+  std::map<CommandId, OwnedMenu> popups_;
   OwnedAccelerators accelerators_;
   std::map<CommandId, Win32ListBox> lists_;
+  // Set while the form is shown modal.
+  std::optional<DisabledWindows> disabled_;
 };
 
 void Win32Form::Window::Create() {
@@ -174,8 +223,13 @@ void Win32Form::Window::Create() {
   const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   const std::string caption(form_.caption);
-  ::CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, left, top, width, height, nullptr,
-                    nullptr, ::GetModuleHandleA(nullptr), this);
+  // An unowned top-level window always gets a taskbar button; one owned by
+  // a hidden window gets none.
+  if (!form_.showInTaskbar)
+    owner_window_ = OwnedWindow(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                                  nullptr, ::GetModuleHandleA(nullptr), nullptr));
+  ::CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, left, top, width, height,
+                    owner_window_.get(), nullptr, ::GetModuleHandleA(nullptr), this);
   if (hwnd_ == nullptr) return;
 
   bigIcon_ = LoadIconResource(form_.icon, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
@@ -219,6 +273,10 @@ HWND Win32Form::Window::CreateControl(const ControlSpec& control) {
   ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
   if (control.options & kDefaultButton) defaultButton_ = control.name;
   if (control.kind == ControlKind::ListBox) lists_.emplace(control.name, Win32ListBox(FromHwnd(hwnd)));
+  // An edit control tells its parent of no double-click; the field is
+  // listened to directly.
+  if (control.options & kLinkLook)
+    ::SetWindowSubclass(hwnd, &LinkFieldProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
   if (control.kind == ControlKind::Image && control.picture != 0) {
     OwnedIcon picture = LoadIconResource(control.picture, rect.width, rect.height);
     if (picture) {
@@ -257,7 +315,7 @@ void Win32Form::Window::BuildMenus() {
     // From here on the window owns the bar and destroys it with itself.
     ::SetMenu(hwnd_, bar);
   }
-  for (const MenuNode& popup : tree.popups) popups_.emplace_back(BuildMenu(popup));
+  for (const MenuNode& popup : tree.popups) popups_.emplace(popup.item->name, BuildMenu(popup));
   menuBarKeys_ = MenuBarAccessKeys(form_.menus);
 }
 
@@ -273,6 +331,12 @@ const ControlSpec* Win32Form::Window::ControlById(WORD id) const {
   return FindControl(form_.controls, static_cast<CommandId>(id));
 }
 
+bool Win32Form::Window::IsLinkField(HWND control) const {
+  if (control == nullptr || ::GetParent(control) != hwnd_) return false;
+  const ControlSpec* spec = ControlById(static_cast<WORD>(::GetDlgCtrlID(control)));
+  return spec != nullptr && (spec->options & kLinkLook) != 0;
+}
+
 LRESULT CALLBACK Win32Form::Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
@@ -286,11 +350,36 @@ LRESULT CALLBACK Win32Form::Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam
   return window->Dispatch(msg, wParam, lParam);
 }
 
+LRESULT CALLBACK Win32Form::Window::LinkFieldProcedure(HWND hwnd, UINT msg, WPARAM wParam,
+                                                       LPARAM lParam, UINT_PTR id, DWORD_PTR window) {
+  if (msg == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &LinkFieldProcedure, id);
+  const LRESULT result = ::DefSubclassProc(hwnd, msg, wParam, lParam);
+  if (msg == WM_LBUTTONDBLCLK) reinterpret_cast<Window*>(window)->OnLinkFieldDoubleClick(hwnd);
+  return result;
+}
+
 LRESULT Win32Form::Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // Explorer broadcasts this when it starts again and has lost every icon.
+  static const UINT taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
+  if (msg == taskbarCreated && taskbarCreated != 0) {
+    OnTaskbarCreated();
+    return 0;
+  }
   switch (msg) {
     case WM_PAINT:
       OnPaint();
       return 0;
+    case WM_SIZE:
+      OnSize();
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(wParam, lParam);
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+      return OnControlColour(msg, wParam, lParam);
+    case WM_SETCURSOR:
+      return OnSetCursor(msg, wParam, lParam);
     case WM_COMMAND:
       OnCommand(wParam, lParam);
       return 0;
@@ -312,6 +401,47 @@ void Win32Form::Window::OnPaint() {
   // The rebuild invalidates only the list control, never this client area,
   // so painting does not feed itself.
   if (events_ != nullptr) events_->Form_Paint();
+}
+
+void Win32Form::Window::OnSize() {
+  if (events_ != nullptr) events_->Form_Resize();
+}
+
+void Win32Form::Window::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+  if (events_ == nullptr) return;
+  // The icon's callback has the same message number as a real move; which
+  // it is, the form's handler tells from the parameters. The position is a
+  // signed pixel count, handed on in the form's unit, twips.
+  const auto pixels = static_cast<short>(LOWORD(lParam));
+  events_->Form_MouseMove({wParam, lParam, static_cast<float>(pixels) * TwipsPerPixelX()});
+}
+
+LRESULT Win32Form::Window::OnControlColour(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // A read-only edit asks with WM_CTLCOLORSTATIC, a writable one with
+  // WM_CTLCOLOREDIT; both are answered for the address fields.
+  if (!IsLinkField(reinterpret_cast<HWND>(lParam))) return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+  HDC dc = reinterpret_cast<HDC>(wParam);
+  ::SetTextColor(dc, kLinkColour);
+  ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+  // A system colour brush belongs to the system: never deleted.
+  return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT Win32Form::Window::OnSetCursor(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // An edit control's class cursor is the text cursor; its parent is asked
+  // first and may set another.
+  if (!IsLinkField(reinterpret_cast<HWND>(wParam))) return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+  ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));  // IDC_ARROW
+  return TRUE;
+}
+
+void Win32Form::Window::OnTaskbarCreated() {
+  if (events_ != nullptr) events_->TaskbarCreated();
+}
+
+void Win32Form::Window::OnLinkFieldDoubleClick(HWND field) {
+  const ControlSpec* control = ControlById(static_cast<WORD>(::GetDlgCtrlID(field)));
+  if (events_ != nullptr && control != nullptr) events_->Command(control->name);
 }
 
 void Win32Form::Window::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -355,6 +485,10 @@ LRESULT Win32Form::Window::OnGetDefId() {
 void Win32Form::Window::Load(FormEvents& events) {
   events_ = &events;
   events.Form_Load();
+  ShowFirstTime();
+}
+
+void Win32Form::Window::ShowFirstTime() {
   ::ShowWindow(hwnd_, SW_SHOWNORMAL);
   if (HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
     ::SetFocus(first);
@@ -368,23 +502,43 @@ bool Win32Form::Window::MenuBarClaims(const MSG& msg) const {
   return menuBarKeys_.find(key) != std::string::npos;
 }
 
+bool Win32Form::Window::Preprocess(MSG& msg) {
+  if (hwnd_ == nullptr || !IsOurs(msg.hwnd)) return false;
+  if (accelerators_ && ::TranslateAcceleratorA(hwnd_, accelerators_.get(), &msg)) return true;
+  // Alt and a letter that a menu-bar title and a control share opens the
+  // menu, as in any window with a menu bar; the dialog manager would press
+  // the control instead.
+  if (MenuBarClaims(msg)) {
+    ::SendMessageA(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, msg.wParam);
+    return true;
+  }
+  return ::IsDialogMessageA(hwnd_, &msg) != FALSE;
+}
+
 int Win32Form::Window::RunMessageLoop() {
   MSG msg{};
   while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    const bool ours = IsOurs(msg.hwnd);
-    if (ours && accelerators_ && ::TranslateAcceleratorA(hwnd_, accelerators_.get(), &msg)) continue;
-    // Alt and a letter that a menu-bar title and a control share opens the
-    // menu, as in any window with a menu bar; the dialog manager would press
-    // the control instead.
-    if (ours && MenuBarClaims(msg)) {
-      ::SendMessageA(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, msg.wParam);
-      continue;
-    }
-    if (ours && ::IsDialogMessageA(hwnd_, &msg)) continue;
+    if (Preprocess(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
   return static_cast<int>(msg.wParam);
+}
+
+void Win32Form::Window::RunModalLoop() {
+  // Only this window takes keys meanwhile: the others are disabled, so no
+  // other window's shortcuts or dialog keys need translating here.
+  MSG msg{};
+  while (hwnd_ != nullptr) {
+    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+      // The program's own loop must see the request to quit as well.
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (Preprocess(msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
 }
 
 Win32Form::Win32Form(const FormDescription& form) : window_(std::make_unique<Window>(*this, form)) {
@@ -392,6 +546,7 @@ Win32Form::Win32Form(const FormDescription& form) : window_(std::make_unique<Win
 }
 
 Win32Form::~Win32Form() {
+  window_->disabled_.reset();
   if (window_->hwnd_ != nullptr && ::IsWindow(window_->hwnd_)) ::DestroyWindow(window_->hwnd_);
 }
 
@@ -401,14 +556,32 @@ int Win32Form::RunMessageLoop() { return window_->RunMessageLoop(); }
 
 Hwnd Win32Form::hWnd() const { return FromHwnd(window_->hwnd_); }
 
+std::string Win32Form::Caption() const {
+  std::string caption(static_cast<std::size_t>(::GetWindowTextLengthA(window_->hwnd_)) + 1, '\0');
+  caption.resize(static_cast<std::size_t>(
+      ::GetWindowTextA(window_->hwnd_, caption.data(), static_cast<int>(caption.size()))));
+  return caption;
+}
+
 ListBox& Win32Form::ListControl(CommandId name) { return window_->lists_.at(name); }
+
+void Win32Form::SetCaption(CommandId label, std::string_view text) {
+  const std::string caption(text);
+  ::SetDlgItemTextA(window_->hwnd_, static_cast<int>(label), caption.c_str());
+}
+
+std::uint32_t Win32Form::Picture(CommandId image) const {
+  // The image control keeps the icon; pictures_ owns it.
+  const LRESULT icon = ::SendDlgItemMessageA(window_->hwnd_, static_cast<int>(image), STM_GETICON, 0, 0);
+  return static_cast<std::uint32_t>(icon);
+}
 
 bool Win32Form::Checked(CommandId menuItem) const {
   const UINT id = static_cast<UINT>(menuItem);
   // GetMenuState searches submenus too, and answers -1 for an id the menu
   // does not hold.
   UINT state = ::GetMenuState(::GetMenu(window_->hwnd_), id, MF_BYCOMMAND);
-  for (const OwnedMenu& popup : window_->popups_)
+  for (const auto& [name, popup] : window_->popups_)
     if (state == static_cast<UINT>(-1)) state = ::GetMenuState(popup.get(), id, MF_BYCOMMAND);
   return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
 }
@@ -417,11 +590,60 @@ void Win32Form::SetChecked(CommandId menuItem, bool checked) {
   const UINT flags = MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED);
   const UINT id = static_cast<UINT>(menuItem);
   ::CheckMenuItem(::GetMenu(window_->hwnd_), id, flags);
-  for (const OwnedMenu& popup : window_->popups_) ::CheckMenuItem(popup.get(), id, flags);
+  for (const auto& [name, popup] : window_->popups_) ::CheckMenuItem(popup.get(), id, flags);
+}
+
+int Win32Form::ScaleMode() const { return kScaleTwips; }
+
+float Win32Form::TwipsPerPixelX() const { return window_->TwipsPerPixelX(); }
+
+int Win32Form::WindowState() const {
+  if (::IsIconic(window_->hwnd_)) return kWindowMinimised;
+  if (::IsZoomed(window_->hwnd_)) return kWindowMaximised;
+  return kWindowNormal;
+}
+
+void Win32Form::SetWindowState(int state) {
+  if (state == WindowState()) return;
+  ::ShowWindow(window_->hwnd_, state == kWindowMinimised ? SW_MINIMIZE : SW_RESTORE);
+}
+
+bool Win32Form::Visible() const { return ::IsWindowVisible(window_->hwnd_) != FALSE; }
+
+void Win32Form::Show() {
+  ::ShowWindow(window_->hwnd_, SW_SHOW);
+  ::SetForegroundWindow(window_->hwnd_);
+}
+
+void Win32Form::Hide() { ::ShowWindow(window_->hwnd_, SW_HIDE); }
+
+void Win32Form::PopupMenu(CommandId menu) {
+  const auto found = window_->popups_.find(menu);
+  if (found == window_->popups_.end()) return;
+  POINT pointer{};
+  ::GetCursorPos(&pointer);
+  // The chosen item arrives as WM_COMMAND like any menu item's.
+  ::TrackPopupMenu(found->second.get(), 0, pointer.x, pointer.y, 0, window_->hwnd_, nullptr);
+  // A menu opened for a notification icon closes on a click elsewhere only
+  // while its window is the foreground window (the caller makes it so), and
+  // the next click on the icon would close it at once unless a message
+  // reaches the window after it: hence this empty one.
+  ::PostMessageA(window_->hwnd_, WM_NULL, 0, 0);
+}
+
+void Win32Form::ShowModal(FormEvents& events) {
+  window_->events_ = &events;
+  events.Form_Load();
+  window_->disabled_.emplace(window_->hwnd_);
+  window_->ShowFirstTime();
+  window_->RunModalLoop();
 }
 
 void Win32Form::Unload() {
   if (window_->events_ != nullptr) window_->events_->Form_Unload();
+  // Enabled before this window goes, so the window system hands the
+  // activation back to them rather than to some other program's window.
+  window_->disabled_.reset();
   if (window_->hwnd_ != nullptr) ::DestroyWindow(window_->hwnd_);
   window_->hwnd_ = nullptr;
 }
@@ -430,6 +652,14 @@ void Win32Form::End() {
   // At once: no window of the program gets another message, also when this
   // is called from inside another window's message or an enumeration.
   ::ExitProcess(0);
+}
+
+}  // namespace hovrel
+
+namespace hovrel {
+
+std::unique_ptr<FormHost> Win32Forms::Create(const FormDescription& form) {
+  return std::make_unique<Win32Form>(form);
 }
 
 }  // namespace hovrel

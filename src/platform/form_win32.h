@@ -1,7 +1,8 @@
 // The window builder: makes a real window from a form description (window,
 // controls, menus, shortcuts, fonts and icons at the screen's resolution),
-// raises the form's events from its messages and runs the message loop. The
-// only code that creates windows.
+// raises the form's events from its messages and runs the message loops, the
+// program's and a modal window's. The only code that creates windows;
+// Win32Forms hands it to the portable code.
 #pragma once
 
 #include <memory>
@@ -26,15 +27,32 @@ class Win32Form final : public FormHost {
   int RunMessageLoop();
 
   Hwnd hWnd() const override;
+  std::string Caption() const override;
   ListBox& ListControl(CommandId name) override;
+  void SetCaption(CommandId label, std::string_view text) override;
+  std::uint32_t Picture(CommandId image) const override;
   bool Checked(CommandId menuItem) const override;
   void SetChecked(CommandId menuItem, bool checked) override;
+  int ScaleMode() const override;
+  float TwipsPerPixelX() const override;
+  int WindowState() const override;
+  void SetWindowState(int state) override;
+  bool Visible() const override;
+  void Show() override;
+  void Hide() override;
+  void PopupMenu(CommandId menu) override;
+  void ShowModal(FormEvents& events) override;
   void Unload() override;
   [[noreturn]] void End() override;
 
  private:
   class Window;
   std::unique_ptr<Window> window_;
+};
+
+class Win32Forms final : public Forms {
+ public:
+  std::unique_ptr<FormHost> Create(const FormDescription& form) override;
 };
 
 }  // namespace hovrel

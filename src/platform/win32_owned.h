@@ -1,6 +1,6 @@
 // Owning wrappers for Win32 handles that must be released: a font, an icon,
-// a menu not attached to a window, an accelerator table. Only for platform/
-// files, after <windows.h>.
+// a menu not attached to a window, an accelerator table, a window. Only for
+// platform/ files, after <windows.h>.
 #pragma once
 
 #include <utility>
@@ -45,5 +45,6 @@ using OwnedIcon = Owned<HICON, &::DestroyIcon>;
 // ones that are not (popups).
 using OwnedMenu = Owned<HMENU, &::DestroyMenu>;
 using OwnedAccelerators = Owned<HACCEL, &::DestroyAcceleratorTable>;
+using OwnedWindow = Owned<HWND, &::DestroyWindow>;
 
 }  // namespace hovrel

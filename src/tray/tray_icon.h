@@ -5,11 +5,9 @@
 
 #include "platform/shell.h"
 #include "tray/tray_icon_data.h"
+#include "ui/window_state.h"
 
 namespace hovrel {
-
-// The form's WindowState when it is minimised.
-inline constexpr int kWindowMinimised = 1;
 
 class TrayIcon {
  public:

@@ -43,6 +43,21 @@ enum class CommandId : unsigned short {
   mnuPopup,
   popRestore,
   popExit,
+  // frmAbout's controls
+  LOnlineAddress = 300,
+  LEmail,
+  LHomepage,
+  btnOK,
+  Label9,
+  Label3,
+  BuildNo,
+  Label7,
+  Label6,
+  Label5,
+  Label4,
+  Image,
+  Label2,
+  Label1,
 };
 
 static_assert(static_cast<unsigned>(CommandId::btnEnd) > 2, "ids 1 and 2 belong to Enter and Esc");

@@ -4,6 +4,12 @@
 #include "inventory/end_apps.h"
 #include "inventory/placement.h"
 #include "inventory/window_list.h"
+#include "links/build_number.h"
+#include "links/read_me.h"
+#include "links/web_links.h"
+#include "tray/tray_notification.h"
+#include "ui/frm_about.h"
+#include "ui/frm_about_description.h"
 
 namespace hovrel {
 namespace {
@@ -31,22 +37,71 @@ constexpr Wiring kWiring[] = {
     {CommandId::mnuShowOnlyApp, &frmMain::mnuShowOnlyApp_Click},
     {CommandId::mnuRefresh,     &frmMain::mnuRefresh_Click},
     {CommandId::mnuAlwaysOnTop, &frmMain::mnuAlwaysOnTop_Click},
+    {CommandId::mnuReadMe,      &frmMain::mnuReadMe_Click},
+    {CommandId::mnuHome,        &frmMain::mnuHome_Click},
+    {CommandId::mnuNews,        &frmMain::mnuNews_Click},
+    {CommandId::mnuDownload,    &frmMain::mnuDownload_Click},
+    {CommandId::mnuSendMail,    &frmMain::mnuSendMail_Click},
+    {CommandId::mnuGuestBook,   &frmMain::mnuGuestBook_Click},
+    {CommandId::mnuGetPaid,     &frmMain::mnuGetPaid_Click},
+    {CommandId::mnuHomePage,    &frmMain::mnuHomePage_Click},
+    {CommandId::mnuAbout,       &frmMain::mnuAbout_Click},
+    {CommandId::popRestore,     &frmMain::popRestore_Click},
+    {CommandId::popExit,        &frmMain::popExit_Click},
 };
 // clang-format on
 
 }  // namespace
 
-frmMain::frmMain(WindowSystem& ws, FormHost& form)
-    : ws_(ws), form_(form), lstApp_(form.ListControl(CommandId::lstApp)) {}
+frmMain::frmMain(WindowSystem& ws, Shell& shell, Forms& forms, FormHost& form)
+    : ws_(ws), shell_(shell), forms_(forms), form_(form), lstApp_(form.ListControl(CommandId::lstApp)) {}
 
 void frmMain::Form_Load() {
   AppFilterMask = kAppFilterMask;
   FindAllApps();
+  TrayIconData = FillTrayIconData(form_.hWnd(), form_.Picture(CommandId::imgIcon), form_.Caption());
+  trayIcon_.emplace(shell_, TrayIconData);
+  trayIcon_->Add();
 }
 
 void frmMain::Form_Paint() { FindAllApps(); }
 
-void frmMain::Form_Unload() { form_.End(); }
+void frmMain::Form_Resize() {
+  // Hidden, the window leaves the taskbar too; only the icon can bring it
+  // back, so without one it stays minimised where the user can find it.
+  if (HidesOnResize(form_.WindowState(), IconPresent())) form_.Hide();
+}
+
+void frmMain::Form_MouseMove(const MouseMoveEvent& event) {
+  // A real pointer move over the window carries its position, not an
+  // action on the icon, and must not restore or open anything.
+  if (!IsTrayNotification(event.wParam, event.lParam)) return;
+  const std::int32_t message = DecodeTrayMessage(event.X, form_.ScaleMode(), form_.TwipsPerPixelX());
+  switch (TrayActionFor(message)) {
+    case TrayAction::Restore:
+      popRestore_Click();
+      break;
+    case TrayAction::Popup:
+      ws_.SetForegroundWindow(form_.hWnd());
+      form_.PopupMenu(CommandId::mnuPopup);
+      break;
+    case TrayAction::None:
+      break;
+  }
+}
+
+void frmMain::Form_Unload() {
+  if (trayIcon_) trayIcon_->Delete();
+  form_.End();
+}
+
+void frmMain::TaskbarCreated() {
+  if (!trayIcon_) return;
+  trayIcon_->OnTaskbarCreated();
+  // Hidden behind an icon the new taskbar would not take, the window would
+  // be out of the user's reach.
+  if (!trayIcon_->Present() && !form_.Visible()) popRestore_Click();
+}
 
 void frmMain::Command(CommandId id) {
   for (const Wiring& row : kWiring) {
@@ -93,6 +148,40 @@ void frmMain::mnuAlwaysOnTop_Click() {
   form_.SetChecked(CommandId::mnuAlwaysOnTop, onTop);
   SetTopMost(onTop);
 }
+
+void frmMain::mnuReadMe_Click() { OpenReadMe(shell_); }
+
+// The owner is read at each click: the window's handle is the shell's
+// parent for any message it shows.
+void frmMain::mnuHome_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::Home)); }
+
+void frmMain::mnuNews_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::News)); }
+
+void frmMain::mnuDownload_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::Download)); }
+
+void frmMain::mnuSendMail_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::SendMail)); }
+
+void frmMain::mnuGuestBook_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::GuestBook)); }
+
+void frmMain::mnuGetPaid_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::GetPaid)); }
+
+void frmMain::mnuHomePage_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::HomePage)); }
+
+void frmMain::mnuAbout_Click() {
+  // Built anew at each opening and gone when this returns, so the build
+  // number is filled in every time.
+  const std::unique_ptr<FormHost> window = forms_.Create(kAboutForm);
+  frmAbout about(shell_, *window);
+  window->SetCaption(CommandId::BuildNo, BuildNumber(shell_));
+  window->ShowModal(about);
+}
+
+void frmMain::popRestore_Click() {
+  form_.SetWindowState(kWindowNormal);
+  form_.Show();
+}
+
+void frmMain::popExit_Click() { mnuExit_Click(); }
 
 void frmMain::FindAllApps() {
   hovrel::FindAllApps(ws_, lstApp_, form_.hWnd(), form_.Checked(CommandId::mnuShowOnlyApp),

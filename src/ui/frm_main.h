@@ -1,11 +1,16 @@
 // frmMain's handlers: the program's main window as the user works it. Each
-// handler either calls the window inventory or another handler; which user
-// action raises which handler is the wiring table in frm_main.cpp.
+// handler calls the window inventory, the notification icon, the shell or
+// another handler; which user action raises which handler is the wiring
+// table in frm_main.cpp.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "platform/shell.h"
 #include "platform/window_system.h"
+#include "tray/tray_icon.h"
+#include "tray/tray_icon_data.h"
 #include "ui/form_host.h"
 
 namespace hovrel {
@@ -13,14 +18,17 @@ namespace hovrel {
 // Named as the window's designer named its members.
 class frmMain final : public FormEvents {
  public:
-  // `form` is the window built from kMainForm.
-  frmMain(WindowSystem& ws, FormHost& form);
+  // `form` is the window built from kMainForm; `forms` builds the About box.
+  frmMain(WindowSystem& ws, Shell& shell, Forms& forms, FormHost& form);
   frmMain(const frmMain&) = delete;
   frmMain& operator=(const frmMain&) = delete;
 
   void Form_Load() override;
   void Form_Paint() override;
+  void Form_Resize() override;
+  void Form_MouseMove(const MouseMoveEvent& event) override;
   void Form_Unload() override;
+  void TaskbarCreated() override;
   void Command(CommandId id) override;
 
   void btnTop_Click();
@@ -37,18 +45,35 @@ class frmMain final : public FormEvents {
   void mnuShowOnlyApp_Click();
   void mnuRefresh_Click();
   void mnuAlwaysOnTop_Click();
+  void mnuReadMe_Click();
+  void mnuHome_Click();
+  void mnuNews_Click();
+  void mnuDownload_Click();
+  void mnuSendMail_Click();
+  void mnuGuestBook_Click();
+  void mnuGetPaid_Click();
+  void mnuHomePage_Click();
+  void mnuAbout_Click();
+  void popRestore_Click();
+  void popExit_Click();
 
   // Empties the list and fills it anew with the filter as checked.
   void FindAllApps();
 
   std::uint32_t AppFilterMask = 0;
+  // Filled at load, handed unchanged to the shell at load and at unload.
+  hovrel::TrayIconData TrayIconData;
 
  private:
   void SetTopMost(bool onTop);
+  bool IconPresent() const { return trayIcon_ && trayIcon_->Present(); }
 
   WindowSystem& ws_;
+  Shell& shell_;
+  Forms& forms_;
   FormHost& form_;
   ListBox& lstApp_;
+  std::optional<TrayIcon> trayIcon_;
 };
 
 }  // namespace hovrel

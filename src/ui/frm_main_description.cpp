@@ -7,7 +7,11 @@ namespace hovrel {
 namespace {
 
 using enum CommandId;
-using enum ControlKind;
+// The kinds by name; the image's is spelt out, as the About box has a
+// control named Image.
+constexpr ControlKind CommandButton = ControlKind::CommandButton;
+constexpr ControlKind Frame = ControlKind::Frame;
+constexpr ControlKind ListBox = ControlKind::ListBox;
 
 // clang-format off
 constexpr ControlSpec kControls[] = {
@@ -19,7 +23,7 @@ constexpr ControlSpec kControls[] = {
     {5,   btnTop,     CommandButton, "&Top Window",   120,  3240, 1215, 350,   2,   kDefaultButton},
     {6,   Frame1,     Frame,         "&Windows List", 120,  0,    6495, 3135,  0,   kNoOption},
     {7,   lstApp,     ListBox,       "",              120,  240,  6255, 2790,  1,   kSorted, Frame1},
-    {8,   imgIcon,    Image,         "",              2280, 3600, 240,  240,   kNoTabIndex, kHidden, None, IDI_TRAY},
+    {8,   imgIcon,    ControlKind::Image, "",           2280, 3600, 240,  240,   kNoTabIndex, kHidden, None, IDI_TRAY},
 };
 
 constexpr MenuSpec kMenus[] = {

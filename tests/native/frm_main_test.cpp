@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "sim/fake_shell.h"
 #include "sim/headless_form.h"
 #include "sim/simulated_desktop.h"
 #include "ui/frm_main.h"
@@ -35,8 +36,10 @@ struct Program {
   Hwnd target = desktop.Add("Target window");
   Hwnd cover = desktop.Add("Covering window");
   Hwnd hidden = desktop.Add("Hidden service", kHiddenStyle);
-  sim::HeadlessForm form{desktop, kMainForm};
-  frmMain main{desktop, form};
+  sim::FakeShell shell;
+  sim::HeadlessForms forms{desktop};
+  sim::HeadlessForm form{desktop, kMainForm, &forms};
+  frmMain main{desktop, shell, forms, form};
   sim::FakeListBox& list = form.List(CommandId::lstApp);
 };
 

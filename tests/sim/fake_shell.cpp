@@ -14,6 +14,7 @@ std::optional<std::string> Nullable(const char* text) {
 
 bool FakeShell::Shell_NotifyIconA(unsigned message, const TrayRecord& record) {
   notifyCalls.push_back({message, record});
+  if (onNotify) onNotify(message);
   return notifyAnswer;
 }
 

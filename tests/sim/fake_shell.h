@@ -3,6 +3,7 @@
 // program file and version resource a test gives it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,6 +44,8 @@ class FakeShell final : public Shell {
 
   // What the next notification-icon requests answer.
   bool notifyAnswer = true;
+  // Runs at each notification-icon request, before it is answered.
+  std::function<void(unsigned message)> onNotify;
   std::string programFileName = "C:\\Program Files\\Quarrow\\hovrel.exe";
   std::vector<std::uint8_t> versionResource;
 
