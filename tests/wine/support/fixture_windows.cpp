@@ -205,13 +205,15 @@ HelperWindow::HelperWindow(HelperAnswer answer, std::wstring_view title) {
   if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process_))
     throw std::runtime_error("the helper program could not be started");
+  // The window exists, titled, a moment before CreateWindowEx shows it.
   const std::wstring wanted(title);
   WaitUntil(
       [&] {
         hwnd_ = ::FindWindowW(nullptr, wanted.c_str());
-        return hwnd_ != nullptr;
+        return hwnd_ != nullptr && ::IsWindowVisible(hwnd_);
       },
       kHelperStartDeadline);
+  if (hwnd_ && !::IsWindowVisible(hwnd_)) hwnd_ = nullptr;
 }
 
 HelperWindow::~HelperWindow() {
