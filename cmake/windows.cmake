@@ -46,3 +46,14 @@ foreach(helper_source ${HOVREL_WINE_HELPERS})
   target_link_libraries(${helper} PRIVATE user32 gdi32)
   hovrel_windows_binary(${helper})
 endforeach()
+
+# A small, self-contained hovrel.exe in Release: optimised for size, unused
+# functions and data dropped at link time, no symbols, and no C++ demangler
+# (see src/app/terminate_handler.cpp).
+if(CMAKE_BUILD_TYPE STREQUAL "Release")
+  foreach(target hovrel_core hovrel_platform hovrel)
+    target_compile_options(${target} PRIVATE -Os -ffunction-sections -fdata-sections)
+  endforeach()
+  target_sources(hovrel PRIVATE src/app/terminate_handler.cpp)
+  target_link_options(hovrel PRIVATE -Wl,--gc-sections -s)
+endif()
