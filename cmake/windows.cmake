@@ -57,3 +57,5 @@ if(CMAKE_BUILD_TYPE STREQUAL "Release")
   target_sources(hovrel PRIVATE src/app/terminate_handler.cpp)
   target_link_options(hovrel PRIVATE -Wl,--gc-sections -s)
 endif()
+
+include(cmake/wine_benchmarks.cmake)

@@ -1,0 +1,15 @@
+// The sections of the Wine benchmark driver, each printing one table.
+// Figures only: nothing here passes or fails.
+#pragma once
+
+namespace hovrel::bench {
+
+// The window list rebuild in a shown main window against its floor, the
+// bare walk with the same window-system calls.
+void RunRebuildBench();
+// hovrel.exe's start to its filled list against a bare one-window program.
+void RunStartBench();
+// hovrel.exe's memory after start and after many rebuilds.
+void RunMemoryBench();
+
+}  // namespace hovrel::bench

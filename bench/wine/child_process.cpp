@@ -1,0 +1,84 @@
+// Starting and ending the benchmarks' helper programs; see child_process.h.
+#include "child_process.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "crowd_ready.h"
+#include "measure.h"
+
+namespace hovrel::bench {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::wstring BesideDriver(std::wstring_view program) {
+  std::vector<wchar_t> path(MAX_PATH);
+  const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), MAX_PATH);
+  std::wstring folder(path.data(), length);
+  folder.resize(folder.find_last_of(L"\\/") + 1);
+  return folder + std::wstring(program);
+}
+
+// Making thousands of windows, each mapped by the X server, takes a while.
+constexpr auto kCrowdDeadline = 120s;
+
+}  // namespace
+
+ChildProcess::ChildProcess(std::wstring_view program, std::wstring_view arguments) {
+  const std::wstring path = BesideDriver(program);
+  std::wstring commandLine = L"\"" + path + L"\" " + std::wstring(arguments);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process_))
+    process_ = {};
+}
+
+ChildProcess::~ChildProcess() {
+  if (!started()) return;
+  if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+    ::TerminateProcess(process_.hProcess, 1);
+  ::CloseHandle(process_.hThread);
+  ::CloseHandle(process_.hProcess);
+}
+
+void ChildProcess::Close(HWND window) {
+  if (!started()) return;
+  // Posted: the program may be busy rebuilding and would keep us waiting.
+  if (window != nullptr) ::PostMessageW(window, WM_CLOSE, 0, 0);
+  if (::WaitForSingleObject(process_.hProcess, 10'000) == WAIT_TIMEOUT)
+    ::TerminateProcess(process_.hProcess, 1);
+}
+
+HWND ShownWindowOf(DWORD processId, const char* caption) {
+  HWND found = nullptr;
+  while ((found = ::FindWindowExA(nullptr, found, nullptr, caption)) != nullptr) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(found, &owner);
+    if (owner == processId && ::IsWindowVisible(found)) return found;
+  }
+  return nullptr;
+}
+
+CrowdProcess::CrowdProcess(int count) : process_(L"window_crowd.exe", std::to_wstring(count)) {
+  if (!process_.started()) return;
+  WaitUntil(
+      [&] {
+        ready_ = ::FindWindowW(kCrowdReadyClass, nullptr);
+        return ready_ != nullptr || ::WaitForSingleObject(process_.handle(), 0) == WAIT_OBJECT_0;
+      },
+      kCrowdDeadline);
+  // The crowd's windows are still being painted and mapped for a while;
+  // measuring before that is done would time the crowd, not the walk.
+  if (ready_ != nullptr) ::WaitForInputIdle(process_.handle(), 60'000);
+  DWORD exitCode = 0;
+  if (ready_ == nullptr && ::GetExitCodeProcess(process_.handle(), &exitCode) &&
+      exitCode != STILL_ACTIVE)
+    std::fprintf(stderr, "window_crowd.exe ended with exit code %#lx\n",
+                 static_cast<unsigned long>(exitCode));
+}
+
+CrowdProcess::~CrowdProcess() { process_.Close(ready_); }
+
+}  // namespace hovrel::bench

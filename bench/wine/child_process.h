@@ -1,0 +1,52 @@
+// The programs the Wine benchmarks start: any program beside the driver
+// (hovrel.exe, bare_window.exe), and window_crowd.exe with its crowd of
+// windows. Each process is ended by its owner's destructor if still running.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace hovrel::bench {
+
+class ChildProcess {
+ public:
+  // Starts `program`, a file beside the driver, with `arguments`.
+  ChildProcess(std::wstring_view program, std::wstring_view arguments);
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  bool started() const { return process_.hProcess != nullptr; }
+  HANDLE handle() const { return process_.hProcess; }
+  DWORD id() const { return process_.dwProcessId; }
+  // Asks `window` to close and waits for the process to end; ends it when
+  // it does not within a few seconds.
+  void Close(HWND window);
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
+// The shown top-level window with this caption that belongs to the process,
+// null if there is none yet.
+HWND ShownWindowOf(DWORD processId, const char* caption);
+
+// window_crowd.exe with `count` windows, ready when constructed (check
+// ready()); it closes the crowd when it goes.
+class CrowdProcess {
+ public:
+  explicit CrowdProcess(int count);
+  ~CrowdProcess();
+  CrowdProcess(const CrowdProcess&) = delete;
+  CrowdProcess& operator=(const CrowdProcess&) = delete;
+
+  bool ready() const { return ready_ != nullptr; }
+
+ private:
+  ChildProcess process_;
+  HWND ready_ = nullptr;
+};
+
+}  // namespace hovrel::bench

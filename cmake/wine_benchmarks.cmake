@@ -1,0 +1,24 @@
+# The benchmarks that need the real window system: programs that print
+# figures under Wine (scripts/bench.sh), never tests. Built only in an
+# optimised build, since other figures would mislead.
+if(NOT CMAKE_BUILD_TYPE STREQUAL "Release")
+  return()
+endif()
+
+# Stand-ins for the rest of the desktop: a process with a crowd of windows,
+# and the least program that shows a window.
+add_executable(window_crowd WIN32 bench/wine/crowd_helper.cpp bench/wine/window_crowd.cpp)
+target_link_libraries(window_crowd PRIVATE user32 gdi32)
+hovrel_windows_binary(window_crowd)
+
+add_executable(bare_window WIN32 bench/wine/bare_window.cpp)
+target_link_libraries(bare_window PRIVATE user32 gdi32)
+hovrel_windows_binary(bare_window)
+
+add_executable(hovrel_wine_bench
+  bench/wine/wine_bench.cpp bench/wine/rebuild_bench.cpp bench/wine/start_bench.cpp
+  bench/wine/memory_bench.cpp bench/wine/child_process.cpp bench/wine/window_crowd.cpp)
+target_link_libraries(hovrel_wine_bench PRIVATE hovrel_platform psapi)
+hovrel_windows_binary(hovrel_wine_bench)
+# The driver starts these from beside itself.
+add_dependencies(hovrel_wine_bench hovrel window_crowd bare_window)
