@@ -82,16 +82,19 @@ TEST_F(MainWindowTest, F5RebuildsTheList) {
   RunningApp app;
   ASSERT_TRUE(app.started());
   FixtureWindow late(UniqueTitle(L"main window late"));
-  // The new window took the activation; coming back, the list has the
-  // focus again and the shortcut works from there.
+  // The new window took the activation, which the program learns a moment
+  // later: until it has, its focus still reads as the list's.
+  const HWND list = app.Control(CommandId::lstApp);
+  ASSERT_TRUE(WaitUntil([&] { return app.Focus() != list; })) << "the program kept the focus";
+  // Coming back, the list has the focus again and the shortcut works there.
   ::SetForegroundWindow(app.window());
-  ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Control(CommandId::lstApp); }))
+  ASSERT_TRUE(WaitUntil([&] { return app.Focus() == list; }))
       << "focus on " << app.Focus() << " after reactivation";
   // Reactivating may repaint and so rebuild the list; a new title after it
   // reaches the list only through the shortcut.
   const std::wstring renamed = UniqueTitle(L"main window renamed");
   ::SetWindowTextW(late.hwnd(), renamed.c_str());
-  app.PressKey(app.Focus(), VK_F5);
+  app.PressKey(list, VK_F5);
   EXPECT_TRUE(WaitUntil([&] {
     const int row = app.RowOf(late.hwnd());
     return row >= 0 && app.Text(row) == renamed;
