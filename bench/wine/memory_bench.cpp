@@ -34,9 +34,12 @@ void PrintMemory(const char* program, const char* when, HANDLE process, int rows
     return;
   }
   const auto kib = [](SIZE_T bytes) { return static_cast<unsigned long>(bytes / 1024); };
-  std::printf("%-15s  %-22s  %5d  %11lu  %14lu  %13lu\n", program, when, rows,
+  // Wine 8 leaves the private bytes at 0: shown as not reported.
+  const std::string privateBytes =
+      counters.PrivateUsage ? std::to_string(kib(counters.PrivateUsage)) : "n/a";
+  std::printf("%-15s  %-22s  %5d  %11lu  %14lu  %13s\n", program, when, rows,
               kib(counters.WorkingSetSize), kib(counters.PeakWorkingSetSize),
-              kib(counters.PrivateUsage));
+              privateBytes.c_str());
   std::fflush(stdout);
 }
 
