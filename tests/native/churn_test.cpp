@@ -6,8 +6,6 @@
 
 #include <map>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "inventory/end_apps.h"
 #include "inventory/placement.h"
@@ -19,54 +17,41 @@
 namespace hovrel {
 namespace {
 
-// What the rebuild saw of each window, and which windows the churn touched.
-struct Observed {
-  std::map<Hwnd, std::size_t> lengthAtQuery;
-  std::map<Hwnd, std::string> titleAtRead;
-  std::set<Hwnd> touched;
-  // Windows that were gone when the walk tried to step on from them.
-  std::set<Hwnd> lostUnderTheWalk;
-};
-
+// Changes the desktop at random after a read, and notes what the rebuild saw.
 class Churn {
  public:
   Churn(sim::SimulatedDesktop& desktop, Hwnd self, std::uint32_t seed)
       : desktop_(desktop), self_(self), random_(seed) {}
 
   void AfterRead(std::string_view op, Hwnd hwnd) {
-    Observe(op, hwnd);
+    if (op == "GetWindowTextLengthA") lengthAtQuery[hwnd] = desktop_.Title(hwnd).size();
+    if (op == "GetWindowTextA") titleAtRead[hwnd] = desktop_.Title(hwnd);
+    if (op == "GetWindow" && !desktop_.Exists(hwnd)) lostUnderTheWalk.insert(hwnd);
     if (!random_.Chance(25)) return;
-    const std::vector<Hwnd> handles = desktop_.Handles();
+    const std::vector<Hwnd> handles = desktop_.ZOrder();
     const Hwnd victim = random_.Chance(30) ? hwnd : handles[random_.Below(handles.size())];
     if (victim == self_ || !desktop_.Exists(victim)) return;
-    observed.touched.insert(victim);
+    touched.insert(victim);
     switch (random_.Below(3)) {
       case 0: desktop_.Remove(victim); break;
       case 1: desktop_.Retitle(victim, random_.HostileTitle()); break;
       default:
-        observed.touched.insert(
-            desktop_.Add(sim::WindowOptions{random_.HostileTitle(), random_.Style(), random_.Chance(20)}));
+        touched.insert(desktop_.Add(sim::WindowOptions{random_.HostileTitle(), random_.Style(), random_.Chance(20)}));
         break;
     }
   }
 
-  Observed observed;
+  std::map<Hwnd, std::size_t> lengthAtQuery;
+  std::map<Hwnd, std::string> titleAtRead;
+  std::set<Hwnd> touched;
+  // Windows that were gone when the walk tried to step on from them.
+  std::set<Hwnd> lostUnderTheWalk;
 
  private:
-  void Observe(std::string_view op, Hwnd hwnd) {
-    if (op == "GetWindowTextLengthA") observed.lengthAtQuery[hwnd] = desktop_.Title(hwnd).size();
-    if (op == "GetWindowTextA") observed.titleAtRead[hwnd] = desktop_.Title(hwnd);
-    if (op == "GetWindow" && !desktop_.Exists(hwnd)) observed.lostUnderTheWalk.insert(hwnd);
-  }
-
   sim::SimulatedDesktop& desktop_;
   Hwnd self_;
   sim::RandomWindows random_;
 };
-
-bool Listable(const sim::SimulatedDesktop& desktop, Hwnd hwnd, Hwnd self) {
-  return hwnd != self && !desktop.Title(hwnd).empty();
-}
 
 TEST(ChurnTest, RebuildOnAChurningDesktopListsOnlyWhatItRead) {
   constexpr std::uint32_t kFirstSeed = 90'210;
@@ -77,64 +62,42 @@ TEST(ChurnTest, RebuildOnAChurningDesktopListsOnlyWhatItRead) {
     sim::RandomWindows setup(seed);
     sim::AddPlainWindows(desktop, setup, 5 + static_cast<int>(setup.Below(40)));
     const Hwnd self = desktop.Add("Quarrow Hovrel");
-    const std::vector<Hwnd> before = desktop.Handles();
+    const std::vector<Hwnd> before = desktop.ZOrder();
     Churn churn(desktop, self, seed);
     desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) { churn.AfterRead(op, hwnd); };
     // The filter off: the churn then decides alone what may be missing.
     FindAllApps(desktop, list, self, false, kAppFilterMask);
     desktop.afterEachRead = nullptr;
-    const Observed& seen = churn.observed;
 
     std::set<Hwnd> listed;
-    for (int i = 0; i < list.ListCount(); ++i) {
-      const std::string text = list.List(i);
-      const Hwnd hwnd = list.ItemData(i);
-      ASSERT_FALSE(text.empty()) << "seed " << seed << ": row " << i << " is empty";
+    for (const auto& [text, hwnd] : list.Rows()) {
+      ASSERT_FALSE(text.empty()) << "seed " << seed << ": a row is empty";
       ASSERT_TRUE(listed.insert(hwnd).second) << "seed " << seed << ": window listed twice";
-      ASSERT_EQ(seen.titleAtRead.count(hwnd), 1u) << "seed " << seed << ": row never read";
-      const std::string asRead = seen.titleAtRead.at(hwnd).substr(0, seen.lengthAtQuery.at(hwnd));
-      ASSERT_TRUE(text == asRead) << "seed " << seed << ": row " << i << " is not the title as read";
+      ASSERT_EQ(churn.titleAtRead.count(hwnd), 1u) << "seed " << seed << ": row never read";
+      const std::string asRead = churn.titleAtRead.at(hwnd).substr(0, churn.lengthAtQuery.at(hwnd));
+      ASSERT_TRUE(text == asRead) << "seed " << seed << ": a row is not the title as read";
     }
     // One window lost under the walk is made good by starting over; beyond
     // that, windows further down may be missing, but never wrongly shown.
-    if (seen.lostUnderTheWalk.size() > 1) continue;
+    if (churn.lostUnderTheWalk.size() > 1) continue;
     for (Hwnd hwnd : before) {
-      if (seen.touched.count(hwnd) == 0 && Listable(desktop, hwnd, self)) {
-        ASSERT_EQ(listed.count(hwnd), 1u)
-            << "seed " << seed << ": untouched window " << desktop.Title(hwnd) << " missing";
-      }
+      const bool listable = churn.touched.count(hwnd) == 0 && hwnd != self && !desktop.Title(hwnd).empty();
+      EXPECT_TRUE(!listable || listed.count(hwnd) == 1) << "seed " << seed << ": untouched " << desktop.Title(hwnd) << " missing";
     }
-  }
-}
-
-enum class Command { Top, Reset, Switch, EndTask };
-
-struct StaleCase {
-  const char* name;
-  Command command;
-};
-
-void RunCommand(Command command, sim::SimulatedDesktop& desktop, const ListBox& list) {
-  switch (command) {
-    case Command::Top: PlaceSelectedWindow(desktop, list, Placement::Top); break;
-    case Command::Reset: PlaceSelectedWindow(desktop, list, Placement::Reset); break;
-    case Command::Switch: PlaceSelectedWindow(desktop, list, Placement::Switch); break;
-    case Command::EndTask: EndSelectedTask(desktop, list); break;
   }
 }
 
 TEST(ChurnTest, CommandsOnARowWhoseWindowHasGoneDoNothingAndSayNothing) {
-  const StaleCase cases[] = {
-      {"top", Command::Top},
-      {"reset", Command::Reset},
-      {"switch", Command::Switch},
-      {"end task", Command::EndTask},
+  const std::pair<const char*, void (*)(WindowSystem&, const ListBox&)> commands[] = {
+      {"top", [](WindowSystem& ws, const ListBox& l) { PlaceSelectedWindow(ws, l, Placement::Top); }},
+      {"reset", [](WindowSystem& ws, const ListBox& l) { PlaceSelectedWindow(ws, l, Placement::Reset); }},
+      {"switch", [](WindowSystem& ws, const ListBox& l) { PlaceSelectedWindow(ws, l, Placement::Switch); }},
+      {"end task", [](WindowSystem& ws, const ListBox& l) { EndSelectedTask(ws, l); }},
   };
-  for (const auto& c : cases) {
+  for (const auto& [name, command] : commands) {
     sim::SimulatedDesktop desktop;
     sim::FakeListBox list;
-    sim::RandomWindows random(11);
-    sim::AddPlainWindows(desktop, random, 30);
+    desktop.Add("Other");
     const Hwnd gone = desktop.Add(sim::WindowOptions{"Closed meanwhile", sim::kFramedStyle | WS_MINIMIZE, true});
     const Hwnd self = desktop.Add("Quarrow Hovrel");
     FindAllApps(desktop, list, self, false, kAppFilterMask);
@@ -143,11 +106,11 @@ TEST(ChurnTest, CommandsOnARowWhoseWindowHasGoneDoNothingAndSayNothing) {
     const std::vector<Hwnd> order = desktop.ZOrder();
     const Hwnd foreground = desktop.foreground;
 
-    RunCommand(c.command, desktop, list);
-    EXPECT_EQ(desktop.beeps, 0) << c.name;
-    EXPECT_EQ(desktop.ZOrder(), order) << c.name;
-    EXPECT_EQ(desktop.foreground, foreground) << c.name;
-    EXPECT_EQ(list.ListIndex(), list.Find("Closed meanwhile")) << c.name;
+    command(desktop, list);
+    EXPECT_EQ(desktop.beeps, 0) << name;
+    EXPECT_EQ(desktop.ZOrder(), order) << name;
+    EXPECT_EQ(desktop.foreground, foreground) << name;
+    EXPECT_EQ(list.ListIndex(), list.Find("Closed meanwhile")) << name;
   }
 }
 

@@ -1,5 +1,5 @@
-// The main window's menu table as the menus the window system gets: the bar,
-// the hidden popup, submenus, captions with shortcuts and access keys.
+// Menu tables as the menus the window system gets: the bar, the hidden
+// popup, submenus, captions with shortcuts, accelerators and access keys.
 #include <gtest/gtest.h>
 
 #include "ui/frm_main_description.h"
@@ -10,52 +10,34 @@ namespace {
 
 std::vector<std::string> Captions(const std::vector<MenuNode>& nodes) {
   std::vector<std::string> captions;
-  for (const MenuNode& node : nodes) captions.emplace_back(node.item->caption);
+  for (const MenuNode& node : nodes) captions.push_back(DisplayCaption(*node.item));
   return captions;
 }
 
-TEST(MenuTree, MainMenusSplitIntoBarAndHiddenPopup) {
-  const MenuTree tree = BuildMenuTree(kMainForm.menus);
-  EXPECT_EQ(Captions(tree.bar), (std::vector<std::string>{"&File", "&View", "&Help"}));
-  ASSERT_EQ(tree.popups.size(), 1u);
-  EXPECT_EQ(tree.popups[0].item->name, CommandId::mnuPopup);
-  EXPECT_EQ(Captions(tree.popups[0].children), (std::vector<std::string>{"Re&store", "-", "E&xit"}));
-
-  const MenuNode& help = tree.bar[2];
-  EXPECT_EQ(Captions(help.children),
-            (std::vector<std::string>{"&Read Me", "Quarrow Team on the &Web", "-", "&About Quarrow Hovrel"}));
-  const MenuNode& webs = help.children[1];
-  EXPECT_EQ(webs.children.size(), 9u);
-  EXPECT_EQ(webs.children.back().item->name, CommandId::mnuHomePage);
-  EXPECT_TRUE(IsSeparator(*webs.children[3].item));
-}
-
-TEST(MenuTree, MalformedLevelsStayInsideTheirMenu) {
+TEST(MenuTree, LevelsNestAndHiddenTitlesBecomePopups) {
   const MenuSpec menus[] = {
       {CommandId::mnuTop, 2, "Orphan before any title"},
       {CommandId::mnuFile, 1, "&File"},
-      {CommandId::mnuHome, 3, "Skips a level"},
-      {CommandId::mnuView, 1, "&View"},
+      {CommandId::mnuRefresh, 2, "&Refresh List", kEnabled, Shortcut::F5},
+      {CommandId::mnuHome, 4, "Skips a level"},
+      {CommandId::mnuWebs, 2, "&Web"},
+      {CommandId::mnuNews, 3, "&News"},
+      {CommandId::None, 3, kSeparator},
+      {CommandId::mnuPopup, 1, "Pop Menu", kInvisible},
+      {CommandId::popExit, 2, "E&xit"},
   };
   const MenuTree tree = BuildMenuTree(menus);
-  EXPECT_EQ(Captions(tree.bar), (std::vector<std::string>{"&File", "&View"}));
-  EXPECT_EQ(Captions(tree.bar[0].children), (std::vector<std::string>{"Skips a level"}));
-  EXPECT_TRUE(tree.popups.empty());
+  EXPECT_EQ(Captions(tree.bar), std::vector<std::string>{"&File"});
+  EXPECT_EQ(Captions(tree.bar[0].children), (std::vector<std::string>{"&Refresh List\tF5", "&Web"}));
+  EXPECT_EQ(Captions(tree.bar[0].children[0].children), std::vector<std::string>{"Skips a level"});
+  EXPECT_EQ(Captions(tree.bar[0].children[1].children), (std::vector<std::string>{"&News", "-"}));
+  EXPECT_TRUE(IsSeparator(*tree.bar[0].children[1].children[1].item));
+  ASSERT_EQ(tree.popups.size(), 1u);
+  EXPECT_EQ(Captions(tree.popups[0].children), std::vector<std::string>{"E&xit"});
+  EXPECT_EQ(MenuBarAccessKeys(menus), "f");
 }
 
-TEST(MenuTree, ShortcutsShowBesideTheirCaptionsAndBecomeAccelerators) {
-  const MenuSpec* refresh = nullptr;
-  const MenuSpec* readMe = nullptr;
-  const MenuSpec* exit = nullptr;
-  for (const MenuSpec& item : kMainForm.menus) {
-    if (item.name == CommandId::mnuRefresh) refresh = &item;
-    if (item.name == CommandId::mnuReadMe) readMe = &item;
-    if (item.name == CommandId::mnuExit) exit = &item;
-  }
-  EXPECT_EQ(DisplayCaption(*refresh), "&Refresh List\tF5");
-  EXPECT_EQ(DisplayCaption(*readMe), "&Read Me\tF1");
-  EXPECT_EQ(DisplayCaption(*exit), "E&xit");
-
+TEST(MenuTree, MainWindowsShortcutsBecomeAccelerators) {
   const auto accelerators = Accelerators(kMainForm.menus);
   ASSERT_EQ(accelerators.size(), 2u);
   EXPECT_EQ(accelerators[0].key, Shortcut::F5);
@@ -65,25 +47,11 @@ TEST(MenuTree, ShortcutsShowBesideTheirCaptionsAndBecomeAccelerators) {
 }
 
 TEST(MenuTree, AccessKeyIsTheLetterAfterASingleAmpersand) {
-  struct Case {
-    const char* caption;
-    char key;
+  const std::pair<const char*, char> cases[] = {
+      {"&File", 'f'},        {"A&lways on Top", 'l'}, {"Fish && &Chips", 'c'},
+      {"Salt && Pepper", 0}, {"Trailing&", 0},        {"", 0},
   };
-  const Case cases[] = {
-      {"&File", 'f'},       {"Re&fresh", 'f'}, {"A&lways on Top", 'l'}, {"Fish && &Chips", 'c'},
-      {"Salt && Pepper", 0}, {"Trailing&", 0},  {"", 0},                 {"No key", 0},
-  };
-  for (const Case& c : cases) EXPECT_EQ(AccessKey(c.caption), c.key) << c.caption;
-}
-
-TEST(MenuTree, OnlyVisibleBarTitlesClaimAccessKeys) {
-  EXPECT_EQ(MenuBarAccessKeys(kMainForm.menus), "fvh");
-  const MenuSpec menus[] = {
-      {CommandId::mnuFile, 1, "&File"},
-      {CommandId::mnuTop, 2, "&Top"},
-      {CommandId::mnuPopup, 1, "&Popup", kInvisible},
-  };
-  EXPECT_EQ(MenuBarAccessKeys(menus), "f");
+  for (const auto& [caption, key] : cases) EXPECT_EQ(AccessKey(caption), key) << caption;
 }
 
 }  // namespace

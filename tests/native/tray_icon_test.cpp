@@ -10,94 +10,58 @@
 namespace hovrel {
 namespace {
 
-class TrayIconTest : public ::testing::Test {
- protected:
-  sim::FakeShell shell;
-  TrayIconData data = FillTrayIconData(0x2A, 0x51, "Quarrow Hovrel");
-  std::optional<TrayIcon> icon{std::in_place, shell, data};
-};
-
-TEST_F(TrayIconTest, AddAndDeleteHandTheSameRecordToTheShell) {
-  icon->Add();
-  EXPECT_TRUE(icon->Present());
-  icon->Delete();
-  EXPECT_FALSE(icon->Present());
-  ASSERT_EQ(shell.notifyCalls.size(), 2u);
-  EXPECT_EQ(shell.notifyCalls[0].message, NIM_ADD);
-  EXPECT_EQ(shell.notifyCalls[1].message, NIM_DELETE);
-  EXPECT_EQ(shell.notifyCalls[0].record, PackTrayIconData(data));
-  EXPECT_EQ(shell.notifyCalls[1].record, PackTrayIconData(data));
-}
-
-TEST_F(TrayIconTest, DeletesOnceWhetherAskedOrDestroyed) {
+TEST(TrayIconTest, EachLifeHandsTheSameRecordToTheShellAndDeletesOnce) {
   struct Case {
     const char* name;
-    bool add;
-    bool deleteFirst;
-    int deletes;
+    bool shellTakes;
+    std::string steps;     // Add, Delete, Taskbar recreated; the icon ends after them
+    std::string requests;  // what the shell was asked: Add, Delete
+    bool presentBeforeEnd;
   } cases[] = {
-      {"never added", false, false, 0},
-      {"added, deleted by its end", true, false, 1},
-      {"added, deleted, then ended", true, true, 1},
+      {"never added", true, "", "", false},
+      {"taskbar before the add", true, "T", "", false},
+      {"added, deleted by its end", true, "A", "AD", true},
+      {"added, deleted, then ended", true, "AD", "AD", false},
+      {"taskbar after the delete", true, "ADT", "AD", false},
+      {"taskbar restarted", true, "AT", "AAD", true},
+      // The shell may still show an icon it refused, so it is deleted too.
+      {"refused", false, "A", "AD", false},
+      {"refused, then taskbar restarted", false, "AT", "AAD", false},
   };
+  const TrayIconData data = FillTrayIconData(0x2A, 0x51, "Quarrow Hovrel");
   for (const Case& c : cases) {
-    shell.notifyCalls.clear();
-    icon.emplace(shell, data);
-    if (c.add) icon->Add();
-    if (c.deleteFirst) icon->Delete();
+    sim::FakeShell shell;
+    shell.notifyAnswer = c.shellTakes;
+    std::optional<TrayIcon> icon{std::in_place, shell, data};
+    for (const char step : c.steps) {
+      if (step == 'A') icon->Add();
+      if (step == 'D') icon->Delete();
+      if (step == 'T') icon->OnTaskbarCreated();
+    }
+    EXPECT_EQ(icon->Present(), c.presentBeforeEnd) << c.name;
     icon.reset();
-    int deletes = 0;
-    for (const auto& call : shell.notifyCalls) deletes += call.message == NIM_DELETE;
-    EXPECT_EQ(deletes, c.deletes) << c.name;
+    std::string requests;
+    for (const auto& call : shell.notifyCalls) {
+      requests += call.message == NIM_ADD ? 'A' : call.message == NIM_DELETE ? 'D' : '?';
+      EXPECT_EQ(call.record, PackTrayIconData(data)) << c.name;
+    }
+    EXPECT_EQ(requests, c.requests) << c.name;
   }
 }
 
-TEST_F(TrayIconTest, RefusedAddLeavesNoIconButStillDeletes) {
-  shell.notifyAnswer = false;
-  icon->Add();
-  EXPECT_FALSE(icon->Present());
-  icon->Delete();
-  ASSERT_EQ(shell.notifyCalls.size(), 2u);
-  EXPECT_EQ(shell.notifyCalls[1].message, NIM_DELETE);
-}
-
-TEST_F(TrayIconTest, TaskbarRestartAddsTheIconAgain) {
-  shell.notifyAnswer = false;
-  icon->Add();
-  shell.notifyAnswer = true;
-  icon->OnTaskbarCreated();
-  EXPECT_TRUE(icon->Present());
-  ASSERT_EQ(shell.notifyCalls.size(), 2u);
-  EXPECT_EQ(shell.notifyCalls[1].message, NIM_ADD);
-  EXPECT_EQ(shell.notifyCalls[1].record, PackTrayIconData(data));
-}
-
-TEST_F(TrayIconTest, TaskbarRestartAddsNothingBeforeAddOrAfterDelete) {
-  icon->OnTaskbarCreated();
-  EXPECT_TRUE(shell.notifyCalls.empty());
-  icon->Add();
-  icon->Delete();
-  icon->OnTaskbarCreated();
-  EXPECT_EQ(shell.notifyCalls.size(), 2u);
-  EXPECT_FALSE(icon->Present());
-}
-
-TEST(HidesOnResizeTest, HidesOnlyAMinimisedWindowWithItsIconShown) {
+TEST(TrayIconTest, HidesOnlyAMinimisedWindowWithItsIconShown) {
   struct Case {
     int windowState;
     bool iconPresent;
     bool hides;
   } cases[] = {
-      {0, true, false},  // normal
-      {1, true, true},   // minimised
-      {2, true, false},  // maximised
-      {1, false, false}, // minimised, no icon to come back by
-      {0, false, false},
+      {kWindowNormal, true, false},
+      {kWindowMinimised, true, true},
+      {kWindowMaximised, true, false},
+      {kWindowMinimised, false, false},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(HidesOnResize(c.windowState, c.iconPresent), c.hides)
-        << "state " << c.windowState << ", icon " << c.iconPresent;
-  }
+  for (const Case& c : cases)
+    EXPECT_EQ(HidesOnResize(c.windowState, c.iconPresent), c.hides) << c.windowState << ", " << c.iconPresent;
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 // The window list rebuild on the simulated desktop: which windows get rows,
-// in what order, and that each row keeps its own window's handle.
+// in what order, each row with its own window's handle, titles as read, and
+// a window destroyed while the walk stands on it.
 #include <gtest/gtest.h>
-
-#include <set>
 
 #include "inventory/window_list.h"
 #include "sim/fake_list_box.h"
@@ -12,26 +11,13 @@ namespace hovrel {
 namespace {
 
 using sim::kFramedStyle;
-using sim::kPopupStyle;
-
-struct Rows {
-  std::vector<std::string> titles;
-  std::vector<Hwnd> handles;
-};
-
-Rows RowsOf(const ListBox& list) {
-  Rows rows;
-  for (int i = 0; i < list.ListCount(); ++i) {
-    rows.titles.push_back(list.List(i));
-    rows.handles.push_back(list.ItemData(i));
-  }
-  return rows;
-}
+using Rows = std::vector<std::pair<std::string, Hwnd>>;
 
 class WindowListTest : public ::testing::Test {
  protected:
-  void Rebuild(bool showOnlyApps = true) {
+  Rows Rebuild(bool showOnlyApps = true) {
     FindAllApps(desktop, list, self, showOnlyApps, kAppFilterMask);
+    return list.Rows();
   }
 
   sim::SimulatedDesktop desktop;
@@ -43,106 +29,117 @@ TEST_F(WindowListTest, RowsAreSortedAndEachKeepsItsOwnHandle) {
   const Hwnd zulu = desktop.Add("Zulu");
   const Hwnd alpha = desktop.Add("alpha");
   const Hwnd mike = desktop.Add("Mike");
-  Rebuild();
-  const Rows rows = RowsOf(list);
-  EXPECT_EQ(rows.titles, (std::vector<std::string>{"alpha", "Mike", "Zulu"}));
-  EXPECT_EQ(rows.handles, (std::vector<Hwnd>{alpha, mike, zulu}));
+  const Hwnd notes = desktop.Add("Untitled - Notepad");
+  const Hwnd moreNotes = desktop.Add("Untitled - Notepad");
+  desktop.Add("", kFramedStyle);
+  desktop.Add("", 0);
+  // Of two equal titles, the one higher in the z-order is read first.
+  const Rows rows = {{"alpha", alpha}, {"Mike", mike}, {"Untitled - Notepad", moreNotes},
+                     {"Untitled - Notepad", notes}, {"Zulu", zulu}};
+  // Never the main window, nor an untitled one, whatever the filter.
+  EXPECT_EQ(Rebuild(true), rows);
+  EXPECT_EQ(Rebuild(false), rows);
   EXPECT_EQ(list.ListIndex(), -1);
 }
 
-struct FilterCase {
-  const char* name;
-  std::uint32_t style;
-  bool listedWithFilter;
-  bool listedWithoutFilter;
-};
-
 TEST_F(WindowListTest, FilterLetsThroughOnlyVisibleFramedWindows) {
-  const FilterCase cases[] = {
-      {"framed", kFramedStyle, true, true},
-      {"frameless popup", kPopupStyle, false, true},
-      {"hidden framed", kFramedStyle & ~WS_VISIBLE, false, true},
-      {"hidden service", 0, false, true},
-      {"border only", WS_VISIBLE | WS_BORDER, true, true},
-      {"minimised framed", kFramedStyle | WS_MINIMIZE, true, true},
+  struct Case {
+    const char* name;
+    std::uint32_t style;
+    bool listedWithFilter;
+  } cases[] = {
+      {"framed", kFramedStyle, true},
+      {"frameless popup", sim::kPopupStyle, false},
+      {"hidden framed", kFramedStyle & ~WS_VISIBLE, false},
+      {"hidden service", 0, false},
+      {"border only", WS_VISIBLE | WS_BORDER, true},
+      {"minimised framed", kFramedStyle | WS_MINIMIZE, true},
   };
   for (const auto& c : cases) desktop.Add(c.name, c.style);
   for (bool filterOn : {true, false}) {
     Rebuild(filterOn);
-    for (const auto& c : cases) {
-      const bool expected = filterOn ? c.listedWithFilter : c.listedWithoutFilter;
-      EXPECT_EQ(list.Find(c.name) >= 0, expected) << c.name << " with filter " << filterOn;
+    for (const auto& c : cases)
+      EXPECT_EQ(list.Find(c.name) >= 0, c.listedWithFilter || !filterOn) << c.name << " with filter " << filterOn;
+  }
+}
+
+TEST_F(WindowListTest, TitlesAreListedAsReadAndCutToTheReportedLength) {
+  const std::string huge(64 * 1024, 'x');
+  const std::string control = "Build\t1\r\n\x01\x7f done";
+  struct Case {
+    const char* name;
+    std::string title;
+    // What the window is retitled to between the length and the text query.
+    std::string titleWhenRead;
+    bool listed;
+    std::string row;
+  } cases[] = {
+      {"64 K characters", huge, huge, true, huge},
+      {"control characters", control, control, true, control},
+      {"blanks only", "   ", "   ", true, "   "},
+      {"grows to 64 K", "abc", huge, true, "xxx"},
+      {"shrinks", "Saving document", "Saved", true, "Saved"},
+      {"grows after other scripts", "Отчёт", "Отчёт — Редактор", true, "Отчёт"},
+      {"emptied", "Loading", "", false, ""},
+  };
+  for (const auto& c : cases) {
+    const Hwnd hwnd = desktop.Add(c.title);
+    desktop.afterEachRead = [&](std::string_view op, Hwnd read) {
+      if (read == hwnd && op == "GetWindowTextLengthA") desktop.Retitle(hwnd, c.titleWhenRead);
+    };
+    const Rows rows = Rebuild();
+    desktop.afterEachRead = nullptr;
+    if (c.listed) {
+      ASSERT_EQ(rows.size(), 1u) << c.name;
+      EXPECT_TRUE(rows[0].first == c.row) << c.name << ": row of " << rows[0].first.size() << " chars";
+      EXPECT_EQ(rows[0].second, hwnd) << c.name;
+    } else {
+      EXPECT_TRUE(rows.empty()) << c.name;
     }
+    desktop.Remove(hwnd);
   }
 }
 
-TEST_F(WindowListTest, OwnMainWindowAndUntitledWindowsAreNeverListed) {
-  desktop.Add("", kFramedStyle);
-  desktop.Add("", 0);
-  const Hwnd ownAbout = desktop.Add("About Quarrow Hovrel");
-  for (bool filterOn : {true, false}) {
-    Rebuild(filterOn);
-    const Rows rows = RowsOf(list);
-    EXPECT_EQ(rows.titles, std::vector<std::string>{"About Quarrow Hovrel"});
-    EXPECT_EQ(rows.handles, std::vector<Hwnd>{ownAbout});
+TEST_F(WindowListTest, WindowDestroyedUnderTheWalkDoesNotCutTheListShort) {
+  struct Case {
+    const char* name;
+    // The call after which the window under the walk is destroyed.
+    std::string_view after;
+    std::vector<std::string> rows;
+  } cases[] = {
+      // Read in full before it went: its row stays until the next rebuild.
+      {"after its text was read", "GetWindowTextA", {"A", "B", "C", "D"}},
+      {"after its length was read", "GetWindowTextLengthA", {"A", "C", "D"}},
+      {"after its style was read", "GetWindowLongA", {"A", "C", "D"}},
+  };
+  for (const auto& c : cases) {
+    sim::SimulatedDesktop desktop;
+    sim::FakeListBox list;
+    // Added bottom first: the z-order is self, A, B, C, D.
+    const Hwnd d = desktop.Add("D");
+    desktop.Add("C");
+    const Hwnd b = desktop.Add("B");
+    desktop.Add("A");
+    const Hwnd self = desktop.Add("Quarrow Hovrel");
+    desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) {
+      if (hwnd == b && op == c.after) desktop.Remove(b);
+    };
+    FindAllApps(desktop, list, self, true, kAppFilterMask);
+    std::vector<std::string> titles;
+    for (const auto& row : list.Rows()) titles.push_back(row.first);
+    EXPECT_EQ(titles, c.rows) << c.name;
+    EXPECT_EQ(list.ItemData(list.Find("D")), d) << c.name;
   }
 }
 
-TEST_F(WindowListTest, SameTitleGivesOneRowPerWindow) {
-  const Hwnd first = desktop.Add("Untitled - Notepad");
-  const Hwnd second = desktop.Add("Untitled - Notepad");
-  Rebuild();
-  const Rows rows = RowsOf(list);
-  ASSERT_EQ(rows.titles.size(), 2u);
-  EXPECT_EQ(std::set<Hwnd>(rows.handles.begin(), rows.handles.end()), (std::set<Hwnd>{first, second}));
-}
-
-TEST_F(WindowListTest, TitleChangingAfterLengthQueryIsCutOrDropped) {
-  // Lowest in z-order of the three, since the walk cannot step on from a
-  // window that has gone.
-  const Hwnd closes = desktop.Add("Closing");
-  desktop.AfterNextLengthQuery(closes, [&] { desktop.Remove(closes); });
-  const Hwnd grows = desktop.Add("Report");
-  desktop.AfterNextLengthQuery(grows, [&] { desktop.Retitle(grows, "Report (modified)"); });
-  const Hwnd empties = desktop.Add("Loading");
-  desktop.AfterNextLengthQuery(empties, [&] { desktop.Retitle(empties, ""); });
-  Rebuild();
-  const Rows rows = RowsOf(list);
-  EXPECT_EQ(rows.titles, std::vector<std::string>{"Report"});
-  EXPECT_EQ(rows.handles, std::vector<Hwnd>{grows});
-}
-
-TEST_F(WindowListTest, RebuildEmptiesTheListAndClearsTheSelection) {
-  desktop.Add("One");
-  const Hwnd two = desktop.Add("Two");
-  Rebuild();
-  list.Select(1);
-  desktop.Remove(two);
-  Rebuild();
-  EXPECT_EQ(RowsOf(list).titles, std::vector<std::string>{"One"});
-  EXPECT_EQ(list.ListIndex(), -1);
-}
-
-TEST_F(WindowListTest, RowsAreAddedOnlyWhileRedrawIsSuspended) {
-  for (int i = 0; i < 20; ++i) desktop.Add("Window " + std::to_string(i));
-  Rebuild();
-  Rebuild();
-  EXPECT_EQ(list.rowsAddedWhileDrawing, 0);
-  EXPECT_EQ(list.refillDepth(), 0);
-  EXPECT_EQ(list.reserved(), 20);
-}
-
-TEST_F(WindowListTest, ToggledFilterTwiceGivesTheSameList) {
-  desktop.Add("Editor");
-  desktop.Add("tray helper", 0);
-  desktop.Add("splash", kPopupStyle);
-  Rebuild(true);
-  const Rows before = RowsOf(list);
-  Rebuild(false);
-  EXPECT_EQ(list.ListCount(), 3);
-  Rebuild(true);
-  EXPECT_EQ(RowsOf(list).titles, before.titles);
-  EXPECT_EQ(RowsOf(list).handles, before.handles);
+TEST_F(WindowListTest, WalkEndsWhenEveryWindowUnderItIsDestroyed) {
+  for (int i = 0; i < 50; ++i) desktop.Add("Window " + std::to_string(i));
+  desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) {
+    if (op == "GetWindowTextA") desktop.Remove(hwnd);
+  };
+  // The first window is listed and destroyed, the walk starts over once,
+  // lists the next and loses its way again: it ends rather than loops.
+  EXPECT_EQ(Rebuild().size(), 2u);
 }
 
 }  // namespace

@@ -4,35 +4,61 @@
 // program, not the double.
 #pragma once
 
+#include <algorithm>
+#include <cctype>
 #include <ext/pb_ds/assoc_container.hpp>
 #include <ext/pb_ds/tree_policy.hpp>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "inventory/list_box.h"
+#include "platform/window_system.h"
 
 namespace hovrel::sim {
 
 class FakeListBox final : public ListBox {
  public:
-  void Clear() override;
-  void AddItem(std::string_view text) override;
+  void Clear() override {
+    rows_.clear();
+    newIndex_ = selected_ = -1;
+  }
+  void AddItem(std::string_view text) override {
+    if (refillDepth_ == 0) ++rowsAddedWhileDrawing;
+    const Row row{std::string(text), nextSequence_++, 0};
+    rows_.insert(row);
+    newIndex_ = static_cast<int>(rows_.order_of_key(row));
+  }
   int NewIndex() const override { return newIndex_; }
-  void SetItemData(int index, std::uint32_t data) override;
-  std::uint32_t ItemData(int index) const override;
-  std::string List(int index) const override;
+  void SetItemData(int index, std::uint32_t data) override {
+    if (const Row* row = At(index)) row->data = data;
+  }
+  std::uint32_t ItemData(int index) const override {
+    return At(index) ? At(index)->data : static_cast<std::uint32_t>(-1);  // LB_ERR
+  }
+  std::string List(int index) const override { return At(index) ? At(index)->text : std::string(); }
   int ListCount() const override { return static_cast<int>(rows_.size()); }
   int ListIndex() const override { return selected_; }
   void BeginRefill() override { ++refillDepth_; }
   void EndRefill() override { --refillDepth_; }
-  void Reserve(int rows) override { reserved_ = rows; }
+  void Reserve(int) override {}
 
   // What a user's click does.
   void Select(int index) { selected_ = index < ListCount() ? index : -1; }
-  // Finds the row with this text, -1 if none.
-  int Find(std::string_view text) const;
+  // Each row's text and item data, top to bottom.
+  std::vector<std::pair<std::string, Hwnd>> Rows() const {
+    std::vector<std::pair<std::string, Hwnd>> rows;
+    for (const Row& row : rows_) rows.emplace_back(row.text, row.data);
+    return rows;
+  }
+  // The first row with this text, -1 if none.
+  int Find(std::string_view text) const {
+    const auto rows = Rows();
+    const auto found = std::find_if(rows.begin(), rows.end(), [text](const auto& row) { return row.first == text; });
+    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
+  }
 
   int refillDepth() const { return refillDepth_; }
-  int reserved() const { return reserved_; }
   // Rows added while redraw was not suspended.
   int rowsAddedWhileDrawing = 0;
 
@@ -43,17 +69,28 @@ class FakeListBox final : public ListBox {
     mutable std::uint32_t data;
   };
   struct CaseBlindLess {
-    bool operator()(const Row& a, const Row& b) const;
+    bool operator()(const Row& a, const Row& b) const {
+      const auto order = std::lexicographical_compare_three_way(
+          a.text.begin(), a.text.end(), b.text.begin(), b.text.end(), [](char x, char y) {
+            return std::tolower(static_cast<unsigned char>(x)) <=> std::tolower(static_cast<unsigned char>(y));
+          });
+      return order != 0 ? order < 0 : a.sequence < b.sequence;
+    }
   };
-  using Rows = __gnu_pbds::tree<Row, __gnu_pbds::null_type, CaseBlindLess, __gnu_pbds::rb_tree_tag,
+  using Tree = __gnu_pbds::tree<Row, __gnu_pbds::null_type, CaseBlindLess, __gnu_pbds::rb_tree_tag,
                                 __gnu_pbds::tree_order_statistics_node_update>;
 
-  Rows rows_;
+  // Out of range the real list box fails: nothing is stored or read.
+  const Row* At(int index) const {
+    if (index < 0 || index >= ListCount()) return nullptr;
+    return &*rows_.find_by_order(static_cast<std::size_t>(index));
+  }
+
+  Tree rows_;
   unsigned long nextSequence_ = 0;
   int newIndex_ = -1;
   int selected_ = -1;
   int refillDepth_ = 0;
-  int reserved_ = 0;
 };
 
 }  // namespace hovrel::sim

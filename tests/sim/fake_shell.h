@@ -3,7 +3,6 @@
 // program file and version resource a test gives it.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,17 +34,25 @@ struct StartCall {
 
 class FakeShell final : public Shell {
  public:
-  bool Shell_NotifyIconA(unsigned message, const TrayRecord& record) override;
+  bool Shell_NotifyIconA(unsigned message, const TrayRecord& record) override {
+    notifyCalls.push_back({message, record});
+    return notifyAnswer;
+  }
   void ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters,
-                     const char* directory, int showCommand) override;
-  void StartProgram(const std::string& commandLine, int showCommand) override;
+                     const char* directory, int showCommand) override {
+    const auto nullable = [](const char* text) {
+      return text ? std::optional<std::string>(text) : std::nullopt;
+    };
+    executeCalls.push_back({owner, verb, file, nullable(parameters), nullable(directory), showCommand});
+  }
+  void StartProgram(const std::string& commandLine, int showCommand) override {
+    startCalls.push_back({commandLine, showCommand});
+  }
   std::string ProgramFileName() override { return programFileName; }
   std::vector<std::uint8_t> VersionResource() override { return versionResource; }
 
   // What the next notification-icon requests answer.
   bool notifyAnswer = true;
-  // Runs at each notification-icon request, before it is answered.
-  std::function<void(unsigned message)> onNotify;
   std::string programFileName = "C:\\Program Files\\Quarrow\\hovrel.exe";
   std::vector<std::uint8_t> versionResource;
 

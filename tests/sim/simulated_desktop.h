@@ -1,7 +1,7 @@
 // A simulated desktop behind the WindowSystem interface: top-level windows in
-// z-order with title, style, band and owner process, changed by SetWindowPos
-// and ShowWindow as the window system would change them, answering close
-// requests as each test tells it. Effectful calls are recorded.
+// z-order with title, style and band, changed by SetWindowPos and ShowWindow
+// as the window system would change them, answering close requests as each
+// test tells it. Effectful calls are recorded.
 #pragma once
 
 #include <functional>
@@ -17,10 +17,8 @@ namespace hovrel::sim {
 
 enum class CloseAnswer {
   Closes,
-  Refuses,
-  AsksAndIsToldNo,
-  AsksAndIsToldYes,
-  Hangs,  // has stopped pumping messages
+  Refuses,  // says no itself, or asks its user, who says no
+  Hangs,    // has stopped pumping messages
 };
 
 inline constexpr std::uint32_t kFramedStyle = WS_VISIBLE | WS_BORDER | 0x00C00000;  // WS_CAPTION
@@ -30,7 +28,6 @@ struct WindowOptions {
   std::string title;
   std::uint32_t style = kFramedStyle;
   bool topmost = false;
-  unsigned process = 2;
   CloseAnswer closeAnswer = CloseAnswer::Closes;
 };
 
@@ -47,26 +44,24 @@ class SimulatedDesktop final : public WindowSystem {
  public:
   // New windows open at the top of their band, as they do on a real desktop.
   Hwnd Add(WindowOptions options);
-  Hwnd Add(std::string title, std::uint32_t style = kFramedStyle);
+  Hwnd Add(std::string title, std::uint32_t style = kFramedStyle) {
+    return Add(WindowOptions{std::move(title), style});
+  }
   void Remove(Hwnd hwnd);
-  void Retitle(Hwnd hwnd, std::string title);
-  void SetStyle(Hwnd hwnd, std::uint32_t style);
-  // Runs once, right after the next GetWindowTextLengthA on hwnd: the moment
-  // a window can change between the length query and the text query.
-  void AfterNextLengthQuery(Hwnd hwnd, std::function<void()> change);
-  // Runs when hwnd closes in answer to WM_CLOSE (the program's own window).
-  void OnClose(Hwnd hwnd, std::function<void()> closing);
+  void Retitle(Hwnd hwnd, std::string title) {
+    if (Window* window = Find(hwnd)) window->options.title = std::move(title);
+  }
 
   bool Exists(Hwnd hwnd) const { return windows_.count(hwnd) != 0; }
-  bool IsTopmost(Hwnd hwnd) const;
-  bool IsMinimised(Hwnd hwnd) const;
-  bool IsVisible(Hwnd hwnd) const;
-  std::string Title(Hwnd hwnd) const;
+  // As the window is now; an untitled, styled, ordinary window once it has gone.
+  WindowOptions Options(Hwnd hwnd) const {
+    const auto found = windows_.find(hwnd);
+    return found == windows_.end() ? WindowOptions{} : found->second.options;
+  }
+  std::string Title(Hwnd hwnd) const { return Options(hwnd).title; }
   std::vector<Hwnd> ZOrder() const { return {order_.begin(), order_.end()}; }
-  std::vector<Hwnd> Handles() const { return ZOrder(); }
   // Also for windows that have closed since.
-  int CloseRequests(Hwnd hwnd) const;
-  int QuestionsAsked(Hwnd hwnd) const;
+  int CloseRequests(Hwnd hwnd) const { return closeRequests_.count(hwnd) ? closeRequests_.at(hwnd) : 0; }
 
   int beeps = 0;
   Hwnd foreground = 0;
@@ -87,37 +82,33 @@ class SimulatedDesktop final : public WindowSystem {
   void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                     unsigned flags) override;
   void ShowWindow(Hwnd hwnd, int cmdShow) override;
-  void SetForegroundWindow(Hwnd hwnd) override;
+  void SetForegroundWindow(Hwnd hwnd) override {
+    if (Find(hwnd)) foreground = hwnd;
+  }
   void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) override;
   bool SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                            unsigned flags, unsigned timeoutMs) override;
-  void MessageBeep(unsigned type) override;
+  void MessageBeep(unsigned) override { ++beeps; }
 
  private:
   struct Window {
     WindowOptions options;
     std::list<Hwnd>::iterator place;
-    std::function<void()> afterLengthQuery;
-    std::function<void()> onClose;
-  };
-  struct CloseRecord {
-    int requests = 0;
-    int questions = 0;
   };
 
-  Window* Find(Hwnd hwnd);
-  const Window* Find(Hwnd hwnd) const;
-  Hwnd Step(Hwnd hwnd, unsigned cmd) const;
-  int CopyTitle(Hwnd hwnd, char* buffer, int capacity) const;
-  void AfterRead(std::string_view op, Hwnd hwnd);
-  // Moves hwnd to the top of its band.
-  void Raise(Hwnd hwnd);
-  std::list<Hwnd>::iterator TopOfOrdinaryBand();
+  Window* Find(Hwnd hwnd) {
+    const auto found = windows_.find(hwnd);
+    return found == windows_.end() ? nullptr : &found->second;
+  }
+  void AfterRead(std::string_view op, Hwnd hwnd) {
+    if (afterEachRead) afterEachRead(op, hwnd);
+  }
+  // Where hwnd goes at the top of its band.
+  std::list<Hwnd>::iterator TopOfBand(bool topmost);
 
   std::list<Hwnd> order_;  // front = top of the z-order
   std::unordered_map<Hwnd, Window> windows_;
-  // Kept after a window has gone, so a test can see what it was asked.
-  std::unordered_map<Hwnd, CloseRecord> closeRecords_;
+  std::unordered_map<Hwnd, int> closeRequests_;
   Hwnd nextHandle_ = 0x10010;
 };
 
