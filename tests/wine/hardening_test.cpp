@@ -251,21 +251,36 @@ TEST(HardeningAppTest, Repaint_EachRebuildsTheListAndAnIdleWindowKeepsItsSelecti
       << "the idle window rebuilt its list; selection now " << app.Selected();
 }
 
-TEST(HardeningAppTest, TaskbarCreated_AddsTheIconAgain) {
+TEST(HardeningAppTest, TaskbarCreated_AddsTheIconAgainOrBringsTheHiddenWindowBack) {
+  struct Case {
+    const char* name;
+    bool iconLost;  // false: the shell still has it, and refuses a second add
+    bool windowHidden;
+  };
+  const Case cases[] = {
+      {"icon lost", true, true},
+      {"add refused", false, false},
+  };
   FixtureWindow row(UniqueTitle(L"taskbar row"));
-  RunningApp app;
-  ASSERT_TRUE(app.started());
-  const HWND window = app.window();
-  ASSERT_TRUE(WaitUntil([&] { return IconExists(window); })) << "no icon while running";
-  // What a restarted shell has lost.
-  NOTIFYICONDATAA data{};
-  data.cbSize = sizeof data;
-  data.hWnd = window;
-  data.uID = 1;
-  ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &data));
-  ASSERT_FALSE(IconExists(window));
-  ::PostMessageW(window, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return IconExists(window); })) << "the icon was not added again";
+  for (const Case& c : cases) {
+    RunningApp app;
+    ASSERT_TRUE(app.started()) << c.name;
+    const HWND window = app.window();
+    ASSERT_TRUE(WaitUntil([&] { return IconExists(window); })) << c.name << ": no icon while running";
+    ::PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(window); })) << c.name << ": minimising did not hide";
+    if (c.iconLost) {
+      NOTIFYICONDATAA data{};
+      data.cbSize = sizeof data;
+      data.hWnd = window;
+      data.uID = 1;
+      ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &data)) << c.name;
+    }
+    ::PostMessageW(window, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return IconExists(window); })) << c.name << ": no icon after the new taskbar";
+    EXPECT_EQ(WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 2s), !c.windowHidden)
+        << c.name << ": the window is " << (::IsWindowVisible(window) ? "shown" : "hidden");
+  }
 }
 
 }  // namespace
