@@ -1,8 +1,7 @@
-// Menu tables as the menus the window system gets: the bar, the hidden
+// A menu table as the menus the window system gets: the bar, the hidden
 // popup, submenus, captions with shortcuts, accelerators and access keys.
 #include <gtest/gtest.h>
 
-#include "ui/frm_main_description.h"
 #include "ui/menu_tree.h"
 
 namespace hovrel {
@@ -35,15 +34,10 @@ TEST(MenuTree, LevelsNestAndHiddenTitlesBecomePopups) {
   ASSERT_EQ(tree.popups.size(), 1u);
   EXPECT_EQ(Captions(tree.popups[0].children), std::vector<std::string>{"E&xit"});
   EXPECT_EQ(MenuBarAccessKeys(menus), "f");
-}
-
-TEST(MenuTree, MainWindowsShortcutsBecomeAccelerators) {
-  const auto accelerators = Accelerators(kMainForm.menus);
-  ASSERT_EQ(accelerators.size(), 2u);
+  const auto accelerators = Accelerators(menus);
+  ASSERT_EQ(accelerators.size(), 1u);
   EXPECT_EQ(accelerators[0].key, Shortcut::F5);
   EXPECT_EQ(accelerators[0].command, CommandId::mnuRefresh);
-  EXPECT_EQ(accelerators[1].key, Shortcut::F1);
-  EXPECT_EQ(accelerators[1].command, CommandId::mnuReadMe);
 }
 
 TEST(MenuTree, AccessKeyIsTheLetterAfterASingleAmpersand) {

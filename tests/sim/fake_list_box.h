@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <compare>
 #include <ext/pb_ds/assoc_container.hpp>
 #include <ext/pb_ds/tree_policy.hpp>
 #include <string>
@@ -74,7 +75,7 @@ class FakeListBox final : public ListBox {
           a.text.begin(), a.text.end(), b.text.begin(), b.text.end(), [](char x, char y) {
             return std::tolower(static_cast<unsigned char>(x)) <=> std::tolower(static_cast<unsigned char>(y));
           });
-      return order != 0 ? order < 0 : a.sequence < b.sequence;
+      return std::is_neq(order) ? std::is_lt(order) : a.sequence < b.sequence;
     }
   };
   using Tree = __gnu_pbds::tree<Row, __gnu_pbds::null_type, CaseBlindLess, __gnu_pbds::rb_tree_tag,
