@@ -1,5 +1,5 @@
 // Numeric ids of the program's resources, shared by hovrel.rc and the code
-// that loads them.
+// that loads them. Macros, because the resource compiler reads nothing else.
 #pragma once
 
 #define IDI_PROGRAM 1
