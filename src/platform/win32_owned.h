@@ -3,17 +3,21 @@
 // platform/ files, after <windows.h>.
 #pragma once
 
+#include <atomic>
 #include <utility>
 
 namespace hovrel {
 
 // Holds one handle and releases it with `Release` when it goes; movable,
-// not copyable.
+// not copyable. Each kind keeps a count of the handles held, because Wine
+// answers 0 to GetGuiResources: the count is how a test sees a leak.
 template <typename Handle, auto Release>
 class Owned {
  public:
   Owned() = default;
-  explicit Owned(Handle handle) : handle_(handle) {}
+  explicit Owned(Handle handle) : handle_(handle) {
+    if (handle_ != nullptr) ++live_;
+  }
   ~Owned() { Reset(); }
   Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   Owned& operator=(Owned&& other) noexcept {
@@ -29,12 +33,19 @@ class Owned {
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
 
+  // Handles of this kind held now, by every thread.
+  static int Live() { return live_; }
+
  private:
   void Reset() {
-    if (handle_ != nullptr) Release(handle_);
+    if (handle_ != nullptr) {
+      Release(handle_);
+      --live_;
+    }
     handle_ = nullptr;
   }
 
+  static inline std::atomic<int> live_{0};
   Handle handle_ = nullptr;
 };
 
