@@ -32,6 +32,9 @@ if(HOVREL_WINE_TEST_SOURCES)
   add_executable(hovrel_wine_tests ${HOVREL_WINE_TEST_SOURCES} ${HOVREL_WINE_SUPPORT})
   target_include_directories(hovrel_wine_tests PRIVATE tests/wine)
   target_link_libraries(hovrel_wine_tests PRIVATE hovrel_platform gtest_main)
+  # The program's icons and version too: a frmMain built inside the tests
+  # loads them as hovrel.exe's does.
+  target_sources(hovrel_wine_tests PRIVATE resources/hovrel.rc)
   hovrel_windows_binary(hovrel_wine_tests)
   # The end-to-end tests start the program from beside themselves.
   add_dependencies(hovrel_wine_tests hovrel)
