@@ -26,6 +26,7 @@ namespace hovrel {
 namespace {
 
 using namespace fixture;
+using app::IconExists;
 using app::RunningApp;
 using Clock = std::chrono::steady_clock;
 
@@ -33,14 +34,6 @@ long long MsSince(Clock::time_point start) {
   return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
 
-// The shell takes a change to an icon only while that icon exists.
-bool IconExists(HWND owner) {
-  NOTIFYICONDATAA data{};
-  data.cbSize = sizeof data;
-  data.hWnd = owner;
-  data.uID = 1;
-  return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
 
 // Zero-padded, so that every collation sorts them as the numbers do.
 std::wstring Numbered(const std::wstring& token, int number) {
@@ -99,11 +92,14 @@ class Churner {
     stop_ = true;
     if (thread_.joinable()) thread_.join();
   }
+  // A title that grew between the rebuild's length query and its text query
+  // is read cut to the length first reported: a start of a title it had.
   bool HadTitle(Hwnd hwnd, const std::wstring& title) const {
     const std::lock_guard<std::mutex> lock(mutex_);
     const auto found = history_.find(hwnd);
     return found != history_.end() &&
-           std::find(found->second.begin(), found->second.end(), title) != found->second.end();
+           std::any_of(found->second.begin(), found->second.end(),
+                       [&](const std::wstring& had) { return had.rfind(title, 0) == 0; });
   }
   int Changes() const { return changes_; }
 

@@ -137,24 +137,5 @@ TEST_F(MainWindowTest, AlwaysOnTopMovesTheProgramsWindowBetweenBands) {
   EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(app.window()); })) << "second click left it topmost";
 }
 
-TEST_F(MainWindowTest, ExitAndCloseBoxBothEndTheProgram) {
-  struct Case {
-    const char* name;
-    void (*act)(const RunningApp&);
-  };
-  const Case cases[] = {
-      {"File Exit", [](const RunningApp& app) { app.Menu(CommandId::mnuExit); }},
-      {"close box", [](const RunningApp& app) { app.PressCloseBox(); }},
-  };
-  for (const Case& c : cases) {
-    RunningApp app;
-    ASSERT_TRUE(app.started()) << c.name;
-    c.act(app);
-    DWORD exitCode = 1;
-    EXPECT_TRUE(app.WaitForExit(10s, exitCode)) << c.name << ": the program still runs";
-    EXPECT_EQ(exitCode, 0u) << c.name;
-  }
-}
-
 }  // namespace
 }  // namespace hovrel

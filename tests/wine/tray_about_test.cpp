@@ -18,6 +18,7 @@ namespace hovrel {
 namespace {
 
 using namespace fixture;
+using app::IconExists;
 using app::RunningApp;
 
 constexpr WPARAM kIconNumber = 1;
@@ -28,17 +29,6 @@ DWORD ProcessOf(HWND hwnd) {
   return id;
 }
 
-// The shell takes a change to an icon only while that icon exists. Wine
-// also clears the icons of a window that is gone, so after the end this
-// shows only that none is left; that the program deletes its icon itself,
-// first, the native tests check.
-bool IconExists(HWND owner) {
-  NOTIFYICONDATAA data{};
-  data.cbSize = sizeof data;
-  data.hWnd = owner;
-  data.uID = 1;
-  return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
 
 struct Search {
   DWORD process;
@@ -169,6 +159,7 @@ TEST_F(TrayAboutTest, TheIconLastsTheWholeRunAndGoesWithEachWayOut) {
     c.act(app);
     DWORD exitCode = 1;
     EXPECT_TRUE(app.WaitForExit(10s, exitCode)) << c.name << ": the program still runs";
+    EXPECT_EQ(exitCode, 0u) << c.name;
     EXPECT_FALSE(IconExists(window)) << c.name << ": the icon outlived the program";
   }
 }

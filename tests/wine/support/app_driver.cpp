@@ -1,6 +1,8 @@
 // Starting and driving hovrel.exe; see app_driver.h.
 #include "support/app_driver.h"
 
+#include <shellapi.h>
+
 #include "support/fixture_windows.h"
 
 namespace hovrel::app {
@@ -137,6 +139,14 @@ bool RunningApp::WaitForExit(std::chrono::milliseconds deadline, DWORD& exitCode
       [&] { return ::WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; }, deadline);
   if (ended) ::GetExitCodeProcess(process_.hProcess, &exitCode);
   return ended;
+}
+
+bool IconExists(HWND owner) {
+  NOTIFYICONDATAA data{};
+  data.cbSize = sizeof data;
+  data.hWnd = owner;
+  data.uID = 1;
+  return ::Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
 }  // namespace hovrel::app

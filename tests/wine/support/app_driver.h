@@ -58,4 +58,11 @@ class RunningApp {
   std::chrono::milliseconds startTime_{0};
 };
 
+// Whether the program's notification icon (number 1 of `owner`) exists: the
+// shell takes a change to an icon only while it does. Wine also clears the
+// icons of a window that is gone, so after the end this shows only that
+// none is left; that the program deletes its icon itself, first, the native
+// tests check.
+bool IconExists(HWND owner);
+
 }  // namespace hovrel::app
