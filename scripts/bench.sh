@@ -41,7 +41,9 @@ wine_benchmarks() {
   cmake --build "$build" -j 2 --target hovrel_wine_bench >/dev/null
   exe_size "$build/hovrel.exe"
   echo
-  export WINEPREFIX="$root/$build/wineprefix"
+  # Without the tests' virtual desktop: every window an X window of its own,
+  # as each is a window of its own on Windows.
+  export WINEPREFIX="$root/$build/wineprefix-bare" HOVREL_WINE_DESKTOP=no
   scripts/with-display scripts/wine-run "$build/hovrel_wine_bench.exe"
   wineserver -k 2>/dev/null || true
 }

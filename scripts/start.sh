@@ -10,7 +10,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 # HOVREL_BUILD picks another build directory (a developer's own).
 build=${HOVREL_BUILD:-build/windows}
-export WINEPREFIX=${WINEPREFIX:-$root/$build/wineprefix}
+# A prefix of its own, without the tests' virtual desktop: on a real display
+# the program's window is a window of the user's desktop.
+export WINEPREFIX=${WINEPREFIX:-$root/$build/wineprefix-user} HOVREL_WINE_DESKTOP=no
 exe=$build/hovrel.exe
 screenshot=build/screenshot.png
 
