@@ -333,8 +333,8 @@ const ControlSpec* Win32Form::Window::ControlById(WORD id) const {
 
 bool Win32Form::Window::IsLinkField(HWND control) const {
   if (control == nullptr || ::GetParent(control) != hwnd_) return false;
-  const ControlSpec* spec = ControlById(static_cast<WORD>(::GetDlgCtrlID(control)));
-  return spec != nullptr && (spec->options & kLinkLook) != 0;
+  const ControlSpec* description = ControlById(static_cast<WORD>(::GetDlgCtrlID(control)));
+  return description != nullptr && (description->options & kLinkLook) != 0;
 }
 
 LRESULT CALLBACK Win32Form::Window::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
