@@ -1,9 +1,9 @@
 // frmMain's Help menu on the headless window and the recording shell: each
-// web item's own target, Read Me for program files in all kinds of folders,
-// and the About box: its build number, its address fields, "OK" and its
-// close box.
+// web item's own target, Read Me in all kinds of folders, and the About box
+// with the build number read from the version resource.
 #include <gtest/gtest.h>
 
+#include "links/build_number.h"
 #include "native/program.h"
 
 namespace hovrel {
@@ -45,25 +45,20 @@ TEST(FrmMainHelp, EachWebItemHandsItsOwnTargetToTheShellAtEveryClick) {
 }
 
 TEST(FrmMainHelp, ReadMeStartsNotepadOnTheFileBesideTheProgramAtEveryClick) {
-  struct Case {
-    const char* name;
-    const char* programFile;
-    const char* commandLine;
-  } cases[] = {
-      {"blanks stay unquoted", "C:\\Program Files\\Quarrow Hovrel\\hovrel.exe",
-       "Notepad C:\\Program Files\\Quarrow Hovrel\\readme.txt"},
-      {"root directory", "C:\\hovrel.exe", "Notepad C:\\readme.txt"},
-      {"non-ASCII directory", "D:\\Gr\xC3\xB6\xC3\x9F" "e \xE6\x97\xA5\xE6\x9C\xAC\\hovrel.exe",
-       "Notepad D:\\Gr\xC3\xB6\xC3\x9F" "e \xE6\x97\xA5\xE6\x9C\xAC\\readme.txt"},
-      {"dots in the directory", "E:\\a.b\\c d.e\\hovrel.exe", "Notepad E:\\a.b\\c d.e\\readme.txt"},
+  // Blanks stay unquoted; the root directory; non-ASCII and dotted directories.
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\Program Files\\Quarrow Hovrel\\hovrel.exe", "Notepad C:\\Program Files\\Quarrow Hovrel\\readme.txt"},
+      {"C:\\hovrel.exe", "Notepad C:\\readme.txt"},
+      {"D:\\Gr\xC3\xB6\xC3\x9F" "e \xE6\x97\xA5\\hovrel.exe", "Notepad D:\\Gr\xC3\xB6\xC3\x9F" "e \xE6\x97\xA5\\readme.txt"},
+      {"E:\\a.b\\c d.e\\hovrel.exe", "Notepad E:\\a.b\\c d.e\\readme.txt"},
   };
   Program p;
   p.Start();
-  for (const Case& c : cases) {
-    p.shell.programFileName = c.programFile;
+  for (const auto& [programFile, commandLine] : cases) {
+    p.shell.programFileName = programFile;
     p.form.Click(CommandId::mnuReadMe);
     ASSERT_FALSE(p.shell.startCalls.empty());
-    EXPECT_EQ(p.shell.startCalls.back(), (sim::StartCall{c.commandLine, SW_SHOWNORMAL})) << c.name;
+    EXPECT_EQ(p.shell.startCalls.back(), (sim::StartCall{commandLine, SW_SHOWNORMAL})) << programFile;
   }
   EXPECT_EQ(p.shell.startCalls.size(), std::size(cases));
   EXPECT_TRUE(p.shell.executeCalls.empty());
@@ -108,6 +103,33 @@ TEST(FrmMainHelp, AboutShowsItsBuildAndOpensItsAddressesForItself) {
   EXPECT_FALSE(p.desktop.Exists(windows[0]));
   EXPECT_FALSE(p.form.ended());
   EXPECT_EQ(p.shell.notifyCalls.size(), 1u) << "closing About touched the icon";
+}
+
+TEST(BuildNumberTest, ReadsTheRevisionAndRejectsWhatIsNoVersionBlock) {
+  for (const std::uint16_t revision : {0, 2140, 65535})
+    EXPECT_EQ(RevisionFromVersionInfo(sim::VersionBlock(revision)), revision);
+  sim::FakeShell shell;
+  EXPECT_EQ(BuildNumber(shell), "") << "no version resource";
+  struct Case {
+    const char* name;
+    std::size_t offset;
+    std::uint32_t value;
+    int width;
+  } cases[] = {
+      {"wrong signature", 40, 0xFEEF04BC, 4},
+      {"other key", 6, 'X', 2},
+      {"key without its zero", 36, 'O', 2},
+      {"length past the data", 0, 117, 2},
+      {"length shorter than the fixed part", 0, 91, 2},
+      {"no fixed part", 2, 0, 2},
+      {"cut short", 91, 0, 0},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::uint8_t> block = sim::VersionBlock(2140);
+    sim::Put(block, c.offset, c.value, c.width);
+    if (c.width == 0) block.resize(c.offset);
+    EXPECT_EQ(RevisionFromVersionInfo(block), std::nullopt) << c.name;
+  }
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ TEST(FrmMainTray, OnlyTheIconsReleasesAndDoubleClickActOnTheHiddenWindow) {
       {"right release",          kIconNumber, WM_RBUTTONUP,     kMenu},
       {"left press",             kIconNumber, 0x201,            kStillHidden},
       {"right press",            kIconNumber, 0x204,            kStillHidden},
+      {"right double-click",     kIconNumber, 0x206,            kStillHidden},
       {"move over the icon",     kIconNumber, WM_MOUSEMOVE,     kStillHidden},
       {"another icon's release", 2,           WM_LBUTTONUP,     kStillHidden},
       // A real pointer move: key flags in wParam, the position in lParam.

@@ -1,7 +1,9 @@
 // Top, Reset and Switch on the simulated desktop: the calls each makes, the
-// restore rules, the band the window ends in, and that the list is left alone.
+// restore rules, the band the window ends in, that the list is left alone,
+// and every command on a row whose window has gone.
 #include <gtest/gtest.h>
 
+#include "inventory/end_apps.h"
 #include "inventory/placement.h"
 #include "inventory/window_list.h"
 #include "sim/fake_list_box.h"
@@ -52,6 +54,33 @@ TEST(PlacementTest, EachCommandRestoresAsItsRuleSaysAndPutsTheWindowInItsBand) {
     EXPECT_EQ(desktop.ZOrder().front() == target, c.endsTopmost) << c.name << ": front of the desktop";
     EXPECT_EQ(list.Rows(), rows) << c.name;
     EXPECT_EQ(list.ListIndex(), list.Find("Target")) << c.name;
+  }
+}
+
+TEST(PlacementTest, CommandsOnARowWhoseWindowHasGoneDoNothingAndSayNothing) {
+  const std::pair<const char*, void (*)(WindowSystem&, const ListBox&)> commands[] = {
+      {"top", [](WindowSystem& ws, const ListBox& l) { PlaceSelectedWindow(ws, l, Placement::Top); }},
+      {"reset", [](WindowSystem& ws, const ListBox& l) { PlaceSelectedWindow(ws, l, Placement::Reset); }},
+      {"switch", [](WindowSystem& ws, const ListBox& l) { PlaceSelectedWindow(ws, l, Placement::Switch); }},
+      {"end task", [](WindowSystem& ws, const ListBox& l) { EndSelectedTask(ws, l); }},
+  };
+  for (const auto& [name, command] : commands) {
+    sim::SimulatedDesktop desktop;
+    sim::FakeListBox list;
+    desktop.Add("Other");
+    const Hwnd gone = desktop.Add(sim::WindowOptions{"Closed meanwhile", sim::kFramedStyle | WS_MINIMIZE, true});
+    const Hwnd self = desktop.Add("Quarrow Hovrel");
+    FindAllApps(desktop, list, self, false, kAppFilterMask);
+    list.Select(list.Find("Closed meanwhile"));
+    desktop.Remove(gone);
+    const std::vector<Hwnd> order = desktop.ZOrder();
+    const Hwnd foreground = desktop.foreground;
+
+    command(desktop, list);
+    EXPECT_EQ(desktop.beeps, 0) << name;
+    EXPECT_EQ(desktop.ZOrder(), order) << name;
+    EXPECT_EQ(desktop.foreground, foreground) << name;
+    EXPECT_EQ(list.ListIndex(), list.Find("Closed meanwhile")) << name;
   }
 }
 

@@ -5,7 +5,6 @@
 #include "sim/fake_shell.h"
 #include "sim/headless_form.h"
 #include "sim/simulated_desktop.h"
-#include "sim/version_block.h"
 #include "ui/frm_main.h"
 #include "ui/frm_main_description.h"
 

@@ -1,16 +1,13 @@
-// A headless sorted list box: rows kept in case-blind alphabetical order as a
-// LBS_SORT list box keeps them, each with 32-bit item data. Inserting and
-// indexing are logarithmic so that benchmarks at 100,000 rows measure the
-// program, not the double.
+// A headless LBS_SORT list box: rows in case-blind order, each with item
+// data. Insert and index are logarithmic so that benchmarks at 100,000 rows
+// measure the program, not the double.
 #pragma once
 
-#include <algorithm>
 #include <cctype>
 #include <compare>
 #include <ext/pb_ds/assoc_container.hpp>
 #include <ext/pb_ds/tree_policy.hpp>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "inventory/list_box.h"
@@ -44,7 +41,6 @@ class FakeListBox final : public ListBox {
   void EndRefill() override { --refillDepth_; }
   void Reserve(int) override {}
 
-  // What a user's click does.
   void Select(int index) { selected_ = index < ListCount() ? index : -1; }
   // Each row's text and item data, top to bottom.
   std::vector<std::pair<std::string, Hwnd>> Rows() const {
@@ -54,9 +50,9 @@ class FakeListBox final : public ListBox {
   }
   // The first row with this text, -1 if none.
   int Find(std::string_view text) const {
-    const auto rows = Rows();
-    const auto found = std::find_if(rows.begin(), rows.end(), [text](const auto& row) { return row.first == text; });
-    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
+    for (int i = 0; i < ListCount(); ++i)
+      if (List(i) == text) return i;
+    return -1;
   }
 
   int refillDepth() const { return refillDepth_; }
@@ -64,11 +60,8 @@ class FakeListBox final : public ListBox {
   int rowsAddedWhileDrawing = 0;
 
  private:
-  struct Row {
-    std::string text;
-    unsigned long sequence;  // keeps equal titles apart, first added first
-    mutable std::uint32_t data;
-  };
+  // The sequence keeps equal titles apart, first added first.
+  struct Row { std::string text; unsigned long sequence; mutable std::uint32_t data; };
   struct CaseBlindLess {
     bool operator()(const Row& a, const Row& b) const {
       const auto order = std::lexicographical_compare_three_way(
@@ -83,8 +76,7 @@ class FakeListBox final : public ListBox {
 
   // Out of range the real list box fails: nothing is stored or read.
   const Row* At(int index) const {
-    if (index < 0 || index >= ListCount()) return nullptr;
-    return &*rows_.find_by_order(static_cast<std::size_t>(index));
+    return index < 0 || index >= ListCount() ? nullptr : &*rows_.find_by_order(static_cast<std::size_t>(index));
   }
 
   Tree rows_;

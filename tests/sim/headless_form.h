@@ -1,9 +1,6 @@
-// A headless double of a built window: what the window builder would make
-// from a form description, without any window system. Its handle is a
-// window on the simulated desktop, its list boxes are FakeListBoxes, its
-// menu check marks and label captions start as the description says, and
-// the test plays the user. HeadlessForms makes further windows and lets the
-// test act while one of them is shown modal.
+// A headless double of a built window: its handle is a window on the simulated
+// desktop, its list boxes are FakeListBoxes, its check marks and captions start
+// as the form description says, and the test plays the user.
 #pragma once
 
 #include <functional>
@@ -15,7 +12,9 @@
 
 #include "sim/fake_list_box.h"
 #include "sim/simulated_desktop.h"
+#include "tray/tray_notification.h"
 #include "ui/form_host.h"
+#include "ui/form_layout.h"
 
 namespace hovrel::sim {
 
@@ -26,8 +25,8 @@ class HeadlessForms final : public Forms {
   explicit HeadlessForms(SimulatedDesktop& desktop) : desktop_(desktop) {}
   std::unique_ptr<FormHost> Create(const FormDescription& form) override;
 
-  // Plays the user while a window is shown modal. The real show returns
-  // only once the window is unloaded; one the test left open is counted.
+  // Plays the user while a window is shown modal: the real show returns only
+  // once the window is unloaded, so one the test left open is counted.
   std::function<void(HeadlessForm&)> whileModal;
   int leftOpen = 0;
 
@@ -41,35 +40,33 @@ struct ProgramEnded {};
 
 class HeadlessForm final : public FormHost {
  public:
-  // The window exists, not yet loaded: no event has been raised.
-  HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form,
-               HeadlessForms* forms = nullptr);
+  // Not yet loaded: no event has been raised.
+  HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms* forms = nullptr)
+      : desktop_(desktop), form_(form), forms_(forms), hwnd_(desktop.Add(std::string(form.caption), kFramedStyle & ~WS_VISIBLE)) {
+    for (const ControlSpec& control : form.controls) {
+      if (control.kind == ControlKind::ListBox) lists_.emplace(control.name, std::make_unique<FakeListBox>());
+      captions_[control.name] = std::string(control.caption);
+    }
+    for (const MenuSpec& item : form.menus)
+      if (item.name != CommandId::None) checked_[item.name] = (item.state & kChecked) != 0;
+  }
 
-  // What the forms runtime does at start: raises Form_Load, shows the window.
+  // The user's actions, from the load on; none raises anything once the program ended.
   void Load(FormEvents& events) {
     events_ = &events;
     Raise([this](FormEvents& e) { ShowModeless(e); });
   }
-
-  // The user's actions. None of them raises anything once the program ended.
-  void Click(CommandId id) {
-    Raise([id](FormEvents& e) { e.Command(id); });
-  }
-  void Repaint() {
-    Raise([](FormEvents& e) { e.Form_Paint(); });
-  }
-  void PressCloseBox() {
-    Raise([this](FormEvents&) { Unload(); });
-  }
-  void Minimise() {
-    Raise([this](FormEvents&) { SetWindowState(kWindowMinimised); });
-  }
-  // The window's WM_MOUSEMOVE as the window system delivers it: X is the
-  // low word of lParam, a pixel position, in the form's scale unit.
-  void MouseMove(std::uintptr_t wParam, std::intptr_t lParam);
-  // The shell's "TaskbarCreated" broadcast.
-  void TaskbarRecreated() {
-    Raise([](FormEvents& e) { e.TaskbarCreated(); });
+  void Click(CommandId id) { Raise([id](FormEvents& e) { e.Command(id); }); }
+  void Repaint() { Raise([](FormEvents& e) { e.Form_Paint(); }); }
+  void PressCloseBox() { Raise([this](FormEvents&) { Unload(); }); }
+  void Minimise() { Raise([this](FormEvents&) { SetWindowState(kWindowMinimised); }); }
+  void TaskbarRecreated() { Raise([](FormEvents& e) { e.TaskbarCreated(); }); }
+  // WM_MOUSEMOVE as delivered: X is the low word of lParam, in pixels, given
+  // to the handler in the form's scale unit.
+  void MouseMove(std::uintptr_t wParam, std::intptr_t lParam) {
+    const auto pixels = static_cast<float>(static_cast<std::int16_t>(lParam & 0xFFFF));
+    const float x = scaleMode == kScalePixels ? pixels : pixels * twipsPerPixelX;
+    Raise([&](FormEvents& e) { e.Form_MouseMove({wParam, lParam, x}); });
   }
 
   FakeListBox& List(CommandId name) { return *lists_.at(name); }
@@ -88,7 +85,10 @@ class HeadlessForm final : public FormHost {
   ListBox& ListControl(CommandId name) override { return List(name); }
   void SetCaption(CommandId label, std::string_view text) override { captions_.at(label) = text; }
   // A handle made up from the image's icon resource.
-  std::uint32_t Picture(CommandId image) const override;
+  std::uint32_t Picture(CommandId image) const override {
+    const ControlSpec* control = FindControl(form_.controls, image);
+    return control && control->picture ? 0x7000 + control->picture : 0;
+  }
   bool Checked(CommandId menuItem) const override { return checked_.at(menuItem); }
   void SetChecked(CommandId menuItem, bool checked) override { checked_.at(menuItem) = checked; }
   int ScaleMode() const override { return scaleMode; }
@@ -103,14 +103,20 @@ class HeadlessForm final : public FormHost {
   void Show() override { visible_ = true; }
   void Hide() override { visible_ = false; }
   void PopupMenu(CommandId menu) override { popups_.emplace_back(menu, desktop_.foreground); }
-  void ShowModal(FormEvents& events) override;
+  // The test plays the user before the show returns.
+  void ShowModal(FormEvents& events) override {
+    events_ = &events;
+    ShowModeless(events);
+    if (forms_ == nullptr) return;
+    if (forms_->whileModal) forms_->whileModal(*this);
+    if (loaded_) ++forms_->leftOpen;
+  }
   void Unload() override {
     loaded_ = false;
     events_->Form_Unload();
     desktop_.Remove(hwnd_);
   }
-  // Does not return, as the real one does not: unwinds to the user action
-  // that led here.
+  // Does not return, as the real one does not.
   void End() override {
     ended_ = true;
     desktop_.Remove(hwnd_);
@@ -142,9 +148,11 @@ class HeadlessForm final : public FormHost {
   std::map<CommandId, std::string> captions_;
   std::vector<std::pair<CommandId, Hwnd>> popups_;
   int windowState_ = kWindowNormal;
-  bool visible_ = false;
-  bool loaded_ = false;
-  bool ended_ = false;
+  bool visible_ = false, loaded_ = false, ended_ = false;
 };
+
+inline std::unique_ptr<FormHost> HeadlessForms::Create(const FormDescription& form) {
+  return std::make_unique<HeadlessForm>(desktop_, form, this);
+}
 
 }  // namespace hovrel::sim

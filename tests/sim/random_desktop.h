@@ -17,8 +17,7 @@ class RandomWindows {
  public:
   explicit RandomWindows(std::uint32_t seed) : engine_(seed) {}
 
-  // One to eight words in ASCII, Cyrillic or CJK (UTF-8): what real
-  // desktops show.
+  // One to eight words in ASCII, Cyrillic or CJK (UTF-8).
   std::string PlainTitle() {
     static constexpr std::string_view kWords[] = {
         "Untitled", "Notepad", "report.txt", "Inbox", "Microsoft Word", "README",
@@ -27,8 +26,7 @@ class RandomWindows {
     for (std::size_t more = Below(8); more > 0; --more) (title += Chance(50) ? " - " : " ") += Pick(kWords);
     return title;
   }
-  // Plain titles mixed with empty, blanks-only, control characters,
-  // repeats of earlier titles and, rarely, 64 K characters.
+  // Also empty, blanks-only, control characters, repeats, rarely 64 K characters.
   std::string HostileTitle() {
     static constexpr std::string_view kControls = "\t\r\n\x01\x07\x1b\x1f\x7f";
     std::string title = PlainTitle();
@@ -48,8 +46,7 @@ class RandomWindows {
                                                 kFramedStyle | WS_MINIMIZE, WS_VISIBLE | WS_BORDER, 0};
     return Chance(15) ? static_cast<std::uint32_t>(engine_()) : Pick(kStyles);
   }
-  // Framed, frameless or hidden (as a desktop's many helper windows are),
-  // in the proportions of a busy desktop.
+  // Framed, frameless or hidden, in the proportions of a busy desktop.
   std::uint32_t PlainStyle() {
     const std::size_t draw = Below(10);
     return draw < 5 ? kFramedStyle : draw < 7 ? kPopupStyle : 0;

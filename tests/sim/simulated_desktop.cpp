@@ -28,48 +28,28 @@ Hwnd SimulatedDesktop::GetWindow(Hwnd hwnd, unsigned cmd) {
     if (cmd == GW_HWNDFIRST) found = order_.front();
     if (cmd == GW_HWNDNEXT && next != order_.end()) found = *next;
   }
-  AfterRead("GetWindow", hwnd);
-  return found;
-}
-
-std::int32_t SimulatedDesktop::GetWindowLongA(Hwnd hwnd, int index) {
-  const Window* window = Find(hwnd);
-  const auto style =
-      window && index == GWL_STYLE ? static_cast<std::int32_t>(window->options.style) : 0;
-  AfterRead("GetWindowLongA", hwnd);
-  return style;
-}
-
-int SimulatedDesktop::GetWindowTextLengthA(Hwnd hwnd) {
-  const Window* window = Find(hwnd);
-  const int length = window ? static_cast<int>(window->options.title.size()) : 0;
-  AfterRead("GetWindowTextLengthA", hwnd);
-  return length;
+  return AfterRead("GetWindow", hwnd, found);
 }
 
 int SimulatedDesktop::GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) {
   std::size_t copied = 0;
   if (capacity > 0) {
-    if (const Window* window = Find(hwnd)) {
-      copied = std::min(window->options.title.size(), static_cast<std::size_t>(capacity - 1));
-      std::memcpy(buffer, window->options.title.data(), copied);
-    }
+    const std::string title = Title(hwnd);
+    copied = std::min(title.size(), static_cast<std::size_t>(capacity - 1));
+    std::memcpy(buffer, title.data(), copied);
     buffer[copied] = '\0';
   }
-  AfterRead("GetWindowTextA", hwnd);
-  return static_cast<int>(copied);
+  return AfterRead("GetWindowTextA", hwnd, static_cast<int>(copied));
 }
 
-void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int,
-                                    unsigned flags) {
+void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int, unsigned flags) {
   calls.push_back({"SetWindowPos", hwnd, insertAfter, flags, 0});
   Window* window = Find(hwnd);
   if (!window) return;
   // HWND_NOTOPMOST has no effect on a window already in the ordinary band.
   const bool moves = insertAfter == HWND_TOPMOST || insertAfter == HWND_TOP ||
                      (insertAfter == HWND_NOTOPMOST && window->options.topmost);
-  if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST)
-    window->options.topmost = insertAfter == HWND_TOPMOST;
+  if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) window->options.topmost = insertAfter == HWND_TOPMOST;
   if (moves) {
     order_.erase(window->place);
     window->place = order_.insert(TopOfBand(window->options.topmost), hwnd);
@@ -88,14 +68,13 @@ void SimulatedDesktop::ShowWindow(Hwnd hwnd, int cmdShow) {
 }
 
 void SimulatedDesktop::EnumWindows(WindowEnumProc proc, std::intptr_t lParam) {
-  // Like the real one: the list of windows is taken first, so windows that
-  // close during the enumeration are passed over.
+  // Like the real one: the list is taken first, windows that close meanwhile are passed over.
   for (Hwnd hwnd : ZOrder())
     if (Exists(hwnd) && proc(hwnd, lParam) == 0) break;
 }
 
-bool SimulatedDesktop::SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t, std::intptr_t,
-                                           unsigned flags, unsigned) {
+bool SimulatedDesktop::SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t, std::intptr_t, unsigned flags,
+                                           unsigned) {
   calls.push_back({"SendMessageTimeoutA", hwnd, 0, flags, static_cast<int>(msg)});
   const Window* window = Find(hwnd);
   if (!window || msg != WM_CLOSE) return false;
@@ -108,8 +87,7 @@ bool SimulatedDesktop::SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr
 
 std::list<Hwnd>::iterator SimulatedDesktop::TopOfBand(bool topmost) {
   if (topmost) return order_.begin();
-  return std::find_if(order_.begin(), order_.end(),
-                      [this](Hwnd hwnd) { return !windows_.at(hwnd).options.topmost; });
+  return std::find_if(order_.begin(), order_.end(), [this](Hwnd hwnd) { return !windows_.at(hwnd).options.topmost; });
 }
 
 }  // namespace hovrel::sim

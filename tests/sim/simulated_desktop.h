@@ -1,7 +1,6 @@
-// A simulated desktop behind the WindowSystem interface: top-level windows in
-// z-order with title, style and band, changed by SetWindowPos and ShowWindow
-// as the window system would change them, answering close requests as each
-// test tells it. Effectful calls are recorded.
+// A simulated desktop behind WindowSystem: top-level windows in z-order with
+// title, style and band, moved as the window system would, answering close
+// requests as each test says. Effectful calls are recorded.
 #pragma once
 
 #include <functional>
@@ -15,11 +14,8 @@
 
 namespace hovrel::sim {
 
-enum class CloseAnswer {
-  Closes,
-  Refuses,  // says no itself, or asks its user, who says no
-  Hangs,    // has stopped pumping messages
-};
+// Refuses: says no, or asks its user, who says no. Hangs: pumps no messages.
+enum class CloseAnswer { Closes, Refuses, Hangs };
 
 inline constexpr std::uint32_t kFramedStyle = WS_VISIBLE | WS_BORDER | 0x00C00000;  // WS_CAPTION
 inline constexpr std::uint32_t kPopupStyle = WS_VISIBLE | 0x80000000;             // WS_POPUP
@@ -31,12 +27,12 @@ struct WindowOptions {
   CloseAnswer closeAnswer = CloseAnswer::Closes;
 };
 
+// value: the show command or message.
 struct Call {
   std::string op;
-  Hwnd hwnd = 0;
-  Hwnd insertAfter = 0;
+  Hwnd hwnd = 0, insertAfter = 0;
   unsigned flags = 0;
-  int value = 0;  // show command or message
+  int value = 0;
   bool operator==(const Call&) const = default;
 };
 
@@ -65,43 +61,43 @@ class SimulatedDesktop final : public WindowSystem {
 
   int beeps = 0;
   Hwnd foreground = 0;
-  // Set when a close request went to a hung window without the abort-if-hung
-  // form: the real program would never have returned.
+  // A close request went to a hung window without abort-if-hung: the real
+  // program would never have returned.
   bool froze = false;
   std::vector<Call> calls;
-  // Runs after each read a rebuild makes (GetWindow, GetWindowLongA,
-  // GetWindowTextLengthA, GetWindowTextA), given the call's name and window:
-  // lets a test change the desktop between any two of those calls.
+  // Runs after each read a rebuild makes, given the call's name and window:
+  // lets a test change the desktop between any two reads.
   std::function<void(std::string_view op, Hwnd hwnd)> afterEachRead;
 
   // WindowSystem
   Hwnd GetWindow(Hwnd hwnd, unsigned cmd) override;
-  std::int32_t GetWindowLongA(Hwnd hwnd, int index) override;
-  int GetWindowTextLengthA(Hwnd hwnd) override;
-  int GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) override;
-  void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
-                    unsigned flags) override;
-  void ShowWindow(Hwnd hwnd, int cmdShow) override;
-  void SetForegroundWindow(Hwnd hwnd) override {
-    if (Find(hwnd)) foreground = hwnd;
+  std::int32_t GetWindowLongA(Hwnd hwnd, int index) override {
+    return AfterRead("GetWindowLongA", hwnd, static_cast<std::int32_t>(Exists(hwnd) && index == GWL_STYLE ? Options(hwnd).style : 0));
   }
+  int GetWindowTextLengthA(Hwnd hwnd) override {
+    return AfterRead("GetWindowTextLengthA", hwnd, static_cast<int>(Title(hwnd).size()));
+  }
+  int GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) override;
+  void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
+  void ShowWindow(Hwnd hwnd, int cmdShow) override;
+  void SetForegroundWindow(Hwnd hwnd) override { foreground = Exists(hwnd) ? hwnd : foreground; }
   void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) override;
   bool SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                            unsigned flags, unsigned timeoutMs) override;
   void MessageBeep(unsigned) override { ++beeps; }
 
  private:
-  struct Window {
-    WindowOptions options;
-    std::list<Hwnd>::iterator place;
-  };
+  struct Window { WindowOptions options; std::list<Hwnd>::iterator place; };
 
   Window* Find(Hwnd hwnd) {
     const auto found = windows_.find(hwnd);
     return found == windows_.end() ? nullptr : &found->second;
   }
-  void AfterRead(std::string_view op, Hwnd hwnd) {
+  // Runs the hook once the value is read, and returns that value.
+  template <typename T>
+  T AfterRead(std::string_view op, Hwnd hwnd, T value) {
     if (afterEachRead) afterEachRead(op, hwnd);
+    return value;
   }
   // Where hwnd goes at the top of its band.
   std::list<Hwnd>::iterator TopOfBand(bool topmost);
