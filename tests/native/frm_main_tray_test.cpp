@@ -3,6 +3,8 @@
 // moves, minimising, and the icon coming back with a new taskbar.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "native/program.h"
 #include "tray/tray_icon_data.h"
 #include "tray/tray_notification.h"
@@ -27,17 +29,11 @@ TEST(FrmMainTray, LoadAddsTheIconWithTheImagesPictureAndTheCaption) {
 
 TEST(FrmMainTray, OnlyTheIconsReleasesAndDoubleClickActOnTheHiddenWindow) {
   using Seen = std::pair<bool, std::size_t>;  // visible, menus opened
-  struct Case {
-    const char* name;
-    std::uintptr_t wParam;
-    std::intptr_t lParam;
-    Seen expected;
-  };
   constexpr Seen kRestored{true, 0};
   constexpr Seen kStillHidden{false, 0};
   constexpr Seen kMenu{false, 1};
   // clang-format off
-  const Case cases[] = {
+  const std::tuple<const char*, std::uintptr_t, std::intptr_t, Seen> cases[] = {
       {"left release",           kIconNumber, WM_LBUTTONUP,     kRestored},
       {"double-click",           kIconNumber, WM_LBUTTONDBLCLK, kRestored},
       {"right release",          kIconNumber, WM_RBUTTONUP,     kMenu},
@@ -54,20 +50,18 @@ TEST(FrmMainTray, OnlyTheIconsReleasesAndDoubleClickActOnTheHiddenWindow) {
   // clang-format on
   // The form's scale and the screen's resolution decide the event's X.
   const std::pair<int, float> scales[] = {{kScaleTwips, 15}, {kScaleTwips, 12}, {kScalePixels, 15}};
-  for (const Case& c : cases) {
+  for (const auto& [name, wParam, lParam, expected] : cases) {
     for (const auto& [scaleMode, twipsPerPixel] : scales) {
       Program p;
       p.form.scaleMode = scaleMode;
       p.form.twipsPerPixelX = twipsPerPixel;
       p.Start();
       p.form.Minimise();
-      p.form.MouseMove(c.wParam, c.lParam);
-      EXPECT_EQ((Seen{p.form.Visible(), p.form.popups().size()}), c.expected) << c.name << " at scale " << scaleMode << ", " << twipsPerPixel;
-      EXPECT_EQ(p.form.WindowState(), c.expected.first ? kWindowNormal : kWindowMinimised) << c.name;
-      if (!p.form.popups().empty()) {
-        EXPECT_EQ(p.form.popups()[0], std::make_pair(CommandId::mnuPopup, p.form.hWnd()))
-            << c.name << ": the menu opened while another window was in front";
-      }
+      p.form.MouseMove(wParam, lParam);
+      EXPECT_EQ((Seen{p.form.Visible(), p.form.popups().size()}), expected) << name << " at scale " << scaleMode << ", " << twipsPerPixel;
+      EXPECT_EQ(p.form.WindowState(), expected.first ? kWindowNormal : kWindowMinimised) << name;
+      for (const auto& popup : p.form.popups())
+        EXPECT_EQ(popup, std::make_pair(CommandId::mnuPopup, p.form.hWnd())) << name << ": menu opened behind another window";
     }
   }
 }
@@ -89,9 +83,7 @@ TEST(FrmMainTray, MinimisingHidesOnlyWhileTheIconIsThere) {
 TEST(FrmMainTray, ANewTaskbarGetsTheIconAgain) {
   struct Case {
     const char* name;
-    bool takenAtStart;
-    bool hiddenBefore;
-    bool takenAgain;
+    bool takenAtStart, hiddenBefore, takenAgain;
   } cases[] = {
       {"taken both times", true, false, true},
       {"refused at start, taken later", false, false, true},

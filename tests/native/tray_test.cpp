@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <tuple>
 
 #include "sim/fake_shell.h"
 #include "tray/tray_icon.h"
@@ -50,12 +51,9 @@ TEST(TrayIconDataTest, TipKeepsItsZeroAndNeverSplitsALetter) {
 }
 
 TEST(TrayIconTest, EachLifeHandsTheSameRecordToTheShellAndDeletesOnce) {
-  struct Case {
-    bool shellTakes;
-    std::string steps;     // Add, Delete, Taskbar recreated; the icon ends after them
-    std::string requests;  // what the shell was asked: Add, Delete
-    bool presentBeforeEnd;
-  } cases[] = {
+  // Whether the shell takes the icon; the steps (Add, Delete, Taskbar recreated),
+  // after which the icon ends; what the shell was asked; present before the end.
+  const std::tuple<bool, std::string, std::string, bool> cases[] = {
       {true, "", "", false},
       {true, "T", "", false},
       {true, "A", "AD", true},
@@ -67,36 +65,30 @@ TEST(TrayIconTest, EachLifeHandsTheSameRecordToTheShellAndDeletesOnce) {
       {false, "AT", "AAD", false},
   };
   const TrayIconData data = FillTrayIconData(0x2A, 0x51, "Quarrow Hovrel");
-  for (const Case& c : cases) {
+  for (const auto& [shellTakes, steps, asked, presentBeforeEnd] : cases) {
     sim::FakeShell shell;
-    shell.notifyAnswer = c.shellTakes;
+    shell.notifyAnswer = shellTakes;
     std::optional<TrayIcon> icon{std::in_place, shell, data};
-    for (const char step : c.steps) {
+    for (const char step : steps) {
       if (step == 'A') icon->Add();
       if (step == 'D') icon->Delete();
       if (step == 'T') icon->OnTaskbarCreated();
     }
-    const std::string name = c.steps + (c.shellTakes ? "" : " refused");
-    EXPECT_EQ(icon->Present(), c.presentBeforeEnd) << name;
+    const std::string name = steps + (shellTakes ? "" : " refused");
+    EXPECT_EQ(icon->Present(), presentBeforeEnd) << name;
     icon.reset();
     std::string requests;
     for (const auto& call : shell.notifyCalls) {
       requests += call.message == NIM_ADD ? 'A' : call.message == NIM_DELETE ? 'D' : '?';
       EXPECT_EQ(call.record, PackTrayIconData(data)) << name;
     }
-    EXPECT_EQ(requests, c.requests) << name;
+    EXPECT_EQ(requests, asked) << name;
   }
 }
 
 TEST(TrayNotificationTest, DecodesXBackIntoTheMessageNumber) {
   constexpr float kInf = std::numeric_limits<float>::infinity();
-  struct Case {
-    const char* name;
-    float x;
-    int scaleMode;
-    float twipsPerPixel;
-    std::int32_t message;
-  } cases[] = {
+  const std::tuple<const char*, float, int, float, std::int32_t> cases[] = {  // name, x, scale, twips/pixel, message
       {"pixels ignore twips per pixel", 517, kScalePixels, 0, 517},
       {"twips at 120 dpi", 517 * 12, kScaleTwips, 12, 517},
       {"user scale divides too", 515 * 15, 0, 15, 515},
@@ -111,7 +103,8 @@ TEST(TrayNotificationTest, DecodesXBackIntoTheMessageNumber) {
       {"not a number", std::nanf(""), kScaleTwips, 15, 0},
       {"infinite", kInf, kScalePixels, 15, 0},
   };
-  for (const Case& c : cases) EXPECT_EQ(DecodeTrayMessage(c.x, c.scaleMode, c.twipsPerPixel), c.message) << c.name;
+  for (const auto& [name, x, scaleMode, twipsPerPixel, message] : cases)
+    EXPECT_EQ(DecodeTrayMessage(x, scaleMode, twipsPerPixel), message) << name;
 }
 
 }  // namespace
