@@ -1,6 +1,7 @@
-// Top, Reset and Switch on the simulated desktop: the calls each makes, the
-// restore rules, the band the window ends in, that the list is left alone,
-// and every command on a row whose window has gone.
+// The commands on the simulated desktop. Top, Reset and Switch: the calls,
+// restore rules and band. End Task: which windows are asked to close, how
+// their answers are lived with, and that a hung one cannot freeze us. And
+// every command on a row whose window has gone.
 #include <gtest/gtest.h>
 
 #include "inventory/end_apps.h"
@@ -18,9 +19,7 @@ TEST(PlacementTest, EachCommandRestoresAsItsRuleSaysAndPutsTheWindowInItsBand) {
   struct Case {
     const char* name;
     Placement placement;
-    bool minimised;
-    bool startsTopmost;
-    bool restores;
+    bool minimised, startsTopmost, restores;
     Hwnd insertAfter;
     bool endsTopmost;
   } cases[] = {
@@ -82,6 +81,62 @@ TEST(PlacementTest, CommandsOnARowWhoseWindowHasGoneDoNothingAndSayNothing) {
     EXPECT_EQ(desktop.foreground, foreground) << name;
     EXPECT_EQ(list.ListIndex(), list.Find("Closed meanwhile")) << name;
   }
+}
+
+using sim::CloseAnswer;
+
+class EndAppsTest : public ::testing::Test {
+ protected:
+  Hwnd Add(std::string title, CloseAnswer answer = CloseAnswer::Refuses) {
+    return desktop.Add(sim::WindowOptions{std::move(title), 0, false, answer});
+  }
+
+  sim::SimulatedDesktop desktop;
+  Hwnd self = Add("Quarrow Hovrel");
+};
+
+TEST_F(EndAppsTest, AsksEveryWindowWhoseTitleHoldsTheSelectedRowsTextWithItsCase) {
+  const std::pair<std::string, bool> cases[] = {  // title, asked to close
+      {"Hovrel", true},  // the selected row's window, and another of that title
+      {"Hovrel", true},
+      {"My Hovrel notes", true},
+      {"Hovrel \xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82", true},
+      {"hovrel", false},
+      {"HOVREL", false},
+      {"Hovre", false},
+      {"", false},
+      // Titles are searched up to their 255th character.
+      {std::string(249, '.') + "Hovrel", true},
+      {std::string(250, '.') + "Hovrel", false},
+  };
+  std::vector<Hwnd> handles;
+  for (const auto& [title, asked] : cases) handles.push_back(Add(title));
+  sim::FakeListBox list;
+  FindAllApps(desktop, list, self, false, kAppFilterMask);
+  list.Select(list.Find("Hovrel"));
+  EXPECT_TRUE(EndSelectedTask(desktop, list));
+  for (std::size_t i = 0; i < handles.size(); ++i)
+    EXPECT_EQ(desktop.CloseRequests(handles[i]), cases[i].second ? 1 : 0) << cases[i].first;
+  // The program's own window holds the text too, and is asked like any.
+  EXPECT_EQ(desktop.CloseRequests(self), 1);
+}
+
+TEST_F(EndAppsTest, EveryAnswerIsLivedWithAndAHungWindowIsSkipped) {
+  const std::pair<CloseAnswer, bool> cases[] = {
+      {CloseAnswer::Closes, false}, {CloseAnswer::Refuses, true}, {CloseAnswer::Hangs, true}};
+  std::vector<Hwnd> handles;
+  for (const auto& [answer, remains] : cases) handles.push_back(Add("Task", answer));
+  const Hwnd after = Add("Task after the others", CloseAnswer::Closes);
+  modEndApps::EndAppsByTitle(desktop, "Task");
+  for (std::size_t i = 0; i < handles.size(); ++i) EXPECT_EQ(desktop.Exists(handles[i]), cases[i].second) << i;
+  EXPECT_FALSE(desktop.froze) << "a close request to a hung window must not wait for it";
+  EXPECT_FALSE(desktop.Exists(after)) << "the windows after a hung one are still asked";
+}
+
+TEST_F(EndAppsTest, EmptyTextClosesNothing) {
+  Add("Anything", CloseAnswer::Closes);
+  modEndApps::EndAppsByTitle(desktop, "");
+  EXPECT_TRUE(desktop.calls.empty());
 }
 
 }  // namespace

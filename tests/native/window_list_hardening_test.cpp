@@ -19,21 +19,26 @@ namespace {
 
 using Rows = std::vector<std::pair<std::string, Hwnd>>;
 
-// Checks each row against the desktop and the order of rows (the list box's
-// collation: letter case does not count); returns the first fault found.
-std::string FirstFault(const sim::SimulatedDesktop& desktop, const Rows& rows) {
-  const auto caseBlindBefore = [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+// The first fault of the rows against the desktop: out of the list box's
+// order (letter case does not count), or not exactly the listable windows
+// each with its own title.
+std::string FirstFault(const sim::SimulatedDesktop& desktop, Rows rows, Hwnd self, bool filterOn) {
+  const auto caseBlindLess = [](const auto& a, const auto& b) {
+    return std::lexicographical_compare(a.first.begin(), a.first.end(), b.first.begin(), b.first.end(), [](char x, char y) {
       return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
     });
   };
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (rows[i].first != desktop.Title(rows[i].second))
-      return "row " + std::to_string(i) + " shows another window's title";
-    if (i > 0 && caseBlindBefore(rows[i].first, rows[i - 1].first))
-      return "row " + std::to_string(i) + " is out of order";
+  if (!std::is_sorted(rows.begin(), rows.end(), caseBlindLess)) return "rows out of order";
+  Rows expected;
+  for (Hwnd hwnd : desktop.ZOrder()) {
+    const sim::WindowOptions window = desktop.Options(hwnd);
+    const bool passes = !filterOn || (window.style & kAppFilterMask) == kAppFilterMask;
+    if (passes && hwnd != self && !window.title.empty()) expected.emplace_back(window.title, hwnd);
   }
-  return {};
+  std::sort(rows.begin(), rows.end());
+  std::sort(expected.begin(), expected.end());
+  if (rows == expected) return {};
+  return std::to_string(rows.size()) + " rows, " + std::to_string(expected.size()) + " expected";
 }
 
 TEST(WindowListHardening, TenThousandWindowsAreListedSortedWithTheirOwnHandles) {
@@ -45,9 +50,7 @@ TEST(WindowListHardening, TenThousandWindowsAreListedSortedWithTheirOwnHandles) 
   int reads = 0;
   desktop.afterEachRead = [&](std::string_view, Hwnd) { ++reads; };
   FindAllApps(desktop, list, self, true, kAppFilterMask);
-  const Rows rows = list.Rows();
-  ASSERT_EQ(rows.size(), 10'000u);
-  EXPECT_EQ(FirstFault(desktop, rows), "");
+  EXPECT_EQ(FirstFault(desktop, list.Rows(), self, true), "");
   // One pass: the first step, four calls per window, and the check that
   // the last window really is the last.
   EXPECT_LE(reads, 4 * 10'001 + 2);
@@ -55,8 +58,7 @@ TEST(WindowListHardening, TenThousandWindowsAreListedSortedWithTheirOwnHandles) 
 
 TEST(WindowListHardening, RandomDesktopsListExactlyTheTitledWindowsThatPass) {
   constexpr std::uint32_t kFirstSeed = 20'240'601;
-  constexpr int kDesktops = 2'000;
-  for (std::uint32_t seed = kFirstSeed; seed < kFirstSeed + kDesktops; ++seed) {
+  for (std::uint32_t seed = kFirstSeed; seed < kFirstSeed + 2'000; ++seed) {
     sim::SimulatedDesktop desktop;
     sim::FakeListBox list;
     sim::RandomWindows random(seed);
@@ -69,18 +71,7 @@ TEST(WindowListHardening, RandomDesktopsListExactlyTheTitledWindowsThatPass) {
     }
     const bool filterOn = random.Chance(50);
     FindAllApps(desktop, list, self, filterOn, kAppFilterMask);
-
-    Rows expected;
-    for (Hwnd hwnd : desktop.ZOrder()) {
-      const sim::WindowOptions window = desktop.Options(hwnd);
-      const bool passes = !filterOn || (window.style & kAppFilterMask) == kAppFilterMask;
-      if (passes && hwnd != self && !window.title.empty()) expected.emplace_back(window.title, hwnd);
-    }
-    Rows rows = list.Rows();
-    ASSERT_EQ(FirstFault(desktop, rows), "") << "seed " << seed;
-    std::sort(rows.begin(), rows.end());
-    std::sort(expected.begin(), expected.end());
-    ASSERT_TRUE(rows == expected) << "seed " << seed << ": " << rows.size() << " rows, " << expected.size() << " expected";
+    ASSERT_EQ(FirstFault(desktop, list.Rows(), self, filterOn), "") << "seed " << seed;
   }
 }
 
@@ -114,8 +105,7 @@ struct Churn {
 
 TEST(WindowListHardening, RebuildOnAChurningDesktopListsOnlyWhatItRead) {
   constexpr std::uint32_t kFirstSeed = 90'210;
-  constexpr int kDesktops = 400;
-  for (std::uint32_t seed = kFirstSeed; seed < kFirstSeed + kDesktops; ++seed) {
+  for (std::uint32_t seed = kFirstSeed; seed < kFirstSeed + 400; ++seed) {
     sim::SimulatedDesktop desktop;
     sim::FakeListBox list;
     sim::RandomWindows setup(seed);
