@@ -1,7 +1,6 @@
-// Drives the real hovrel.exe from outside, as a user or a test tool would:
-// starts it (it sits beside the test program), finds its window by caption,
-// reads its list with the wide-character messages, selects rows, presses
-// buttons, keys and menu items, and ends the process when done.
+// Drives the real hovrel.exe from outside, as a user would: starts it, finds
+// its window, reads its list with the wide-character messages, selects rows,
+// presses buttons, keys and menu items, and ends the process when done.
 #pragma once
 
 #include "platform/window_system.h"
@@ -9,60 +8,63 @@
 
 // After our headers: see window_system.h.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <chrono>
 #include <string>
 
 namespace hovrel::app {
 
+// A file beside the test program, as hovrel.exe and the helpers are.
+std::wstring BesideTests(const std::wstring& name);
+DWORD ProcessOf(HWND hwnd);
+
 class RunningApp {
  public:
-  // Starts hovrel.exe and waits until its window is shown with a list of
-  // at least one row. Check started() before using the rest.
+  // Starts hovrel.exe; started() once its window shows at least one row.
   RunningApp();
-  // Ends the process if it still runs.
-  ~RunningApp();
+  ~RunningApp();  // ends the process if it still runs
   RunningApp(const RunningApp&) = delete;
   RunningApp& operator=(const RunningApp&) = delete;
 
   bool started() const { return window_ != nullptr; }
-  // From process creation to the window shown with its list filled.
   std::chrono::milliseconds startTime() const { return startTime_; }
   HWND window() const { return window_; }
+  DWORD processId() const { return process_.dwProcessId; }
   HWND Control(CommandId id) const { return ::GetDlgItem(window_, static_cast<int>(id)); }
-  // The control that has the keyboard focus in the program, null if none.
-  HWND Focus() const;
+  HWND Focus() const;  // null if none
 
-  int Rows() const;
+  int Rows() const { return static_cast<int>(ListMessage(LB_GETCOUNT)); }
   std::wstring Text(int row) const;
-  Hwnd ItemData(int row) const;
-  // The row that carries this window, -1 if none.
-  int RowOf(HWND hwnd) const;
-  int Selected() const;
-  void Select(int row) const;
+  int RowOf(HWND hwnd) const;  // -1 if none
+  int Selected() const { return static_cast<int>(ListMessage(LB_GETCURSEL)); }
+  void Select(int row) const { ListMessage(LB_SETCURSEL, static_cast<WPARAM>(row)); }
+  std::string Listing() const;  // for failure messages
 
   // Posted, not sent: the program's handlers may in turn send messages to
   // this test's windows, which the test then answers while it waits.
-  void Click(CommandId button) const;
-  void Menu(CommandId item) const;
+  void Post(UINT message, WPARAM wParam, LPARAM lParam = 0) const { ::PostMessageW(window_, message, wParam, lParam); }
+  void Click(CommandId button) const { ::PostMessageW(Control(button), BM_CLICK, 0, 0); }
+  void Menu(CommandId item) const { Post(WM_COMMAND, static_cast<WPARAM>(item)); }
   void PressKey(HWND target, WPARAM virtualKey) const;
-  void DoubleClickList() const;
-  void PressCloseBox() const;
 
-  // Waits for the process to end; true with its exit code when it did.
-  bool WaitForExit(std::chrono::milliseconds deadline, DWORD& exitCode) const;
+  // The process's exit code, STILL_ACTIVE if it runs past the deadline.
+  DWORD ExitCode(std::chrono::milliseconds deadline) const;
 
  private:
+  LRESULT ListMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return ::SendMessageW(Control(CommandId::lstApp), message, wParam, lParam);
+  }
+
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
   std::chrono::milliseconds startTime_{0};
 };
 
-// Whether the program's notification icon (number 1 of `owner`) exists: the
-// shell takes a change to an icon only while it does. Wine also clears the
-// icons of a window that is gone, so after the end this shows only that
-// none is left; that the program deletes its icon itself, first, the native
-// tests check.
-bool IconExists(HWND owner);
+// NIM_MODIFY on the program's icon tells whether it exists. Wine clears the
+// icons of a window that is gone, so after the end this shows only that none
+// is left; that the program deletes its own first, the native tests check.
+bool NotifyIcon(HWND owner, DWORD message);
+inline bool IconExists(HWND owner) { return NotifyIcon(owner, NIM_MODIFY); }
 
 }  // namespace hovrel::app
