@@ -1,12 +1,18 @@
-// frmMain on the headless window and the simulated desktop: what each user
-// action runs, with a row selected and without, the start state, the repaint
-// rebuild, the program's own always-on-top switch and the ways it ends.
+// frmMain on the headless window, the simulated desktop and the recording
+// shell: what each action runs, with a row selected and without, the start
+// state, the repaint rebuild, its own always-on-top switch and the ways it
+// ends; the notification icon at load, its messages against real pointer
+// moves, minimising and a new taskbar; the Help menu's targets, Read Me and
+// the About box with the build number from the version resource.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <tuple>
 
+#include "links/build_number.h"
 #include "native/program.h"
+#include "tray/tray_icon_data.h"
+#include "tray/tray_notification.h"
 #include "ui/menu_tree.h"
 
 namespace hovrel {
@@ -102,8 +108,7 @@ TEST(FrmMain, StartsWithTheFilteredListAndTheMenusAsDescribed) {
   std::vector<std::string> bar;
   for (const MenuNode& title : BuildMenuTree(kMainForm.menus).bar) bar.push_back(DisplayCaption(*title.item));
   EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&View", "&Help"}));
-  const std::vector<std::pair<std::string, Hwnd>> rows = {{"Covering window", p.cover}, {"Target window", p.target}};
-  EXPECT_EQ(p.list.Rows(), rows);
+  EXPECT_EQ(p.list.Rows(), (sim::Rows{{"Covering window", p.cover}, {"Target window", p.target}}));
   EXPECT_EQ(p.list.ListIndex(), -1);
   // The window starts in the ordinary band: nothing placed at load.
   EXPECT_TRUE(p.desktop.calls.empty());
@@ -115,9 +120,7 @@ TEST(FrmMain, RepaintRebuildsTheListWithoutDrawingRowByRow) {
   const Hwnd late = p.desktop.Add("Late window");
   p.desktop.Retitle(p.cover, "Renamed window");
   p.form.Repaint();
-  const std::vector<std::pair<std::string, Hwnd>> rows = {
-      {"Late window", late}, {"Renamed window", p.cover}, {"Target window", p.target}};
-  EXPECT_EQ(p.list.Rows(), rows);
+  EXPECT_EQ(p.list.Rows(), (sim::Rows{{"Late window", late}, {"Renamed window", p.cover}, {"Target window", p.target}}));
   EXPECT_EQ(p.list.ListIndex(), -1);
   EXPECT_EQ(p.list.rowsAddedWhileDrawing, 0);
   EXPECT_EQ(p.list.refillDepth(), 0);
@@ -130,36 +133,236 @@ TEST(FrmMain, AlwaysOnTopMovesOwnWindowBetweenBandsWithoutShowingIt) {
   EXPECT_TRUE(p.form.Checked(CommandId::mnuAlwaysOnTop));
   p.form.Click(CommandId::mnuAlwaysOnTop);
   EXPECT_FALSE(p.form.Checked(CommandId::mnuAlwaysOnTop));
-  const std::vector<sim::Call> expected = {
-      {"SetWindowPos", self, HWND_TOPMOST, 0x3, 0},
-      {"SetWindowPos", self, HWND_NOTOPMOST, 0x3, 0},
-  };
-  EXPECT_EQ(p.desktop.calls, expected);
+  EXPECT_EQ(p.desktop.calls, (std::vector<sim::Call>{{"SetWindowPos", self, HWND_TOPMOST, 0x3, 0},
+                                                     {"SetWindowPos", self, HWND_NOTOPMOST, 0x3, 0}}));
 }
 
 TEST(FrmMain, EveryWayOutEndsAlikeAndDeletesTheIconFirst) {
-  struct Case {
-    const char* name;
-    void (*act)(Program&);
-  };
-  const Case cases[] = {
+  const std::pair<const char*, void (*)(Program&)> cases[] = {
       {"File Exit", [](Program& p) { p.form.Click(CommandId::mnuExit); }},
       {"icon menu Exit", [](Program& p) { p.form.Click(CommandId::popExit); }},
       {"close box", [](Program& p) { p.form.PressCloseBox(); }},
       {"close box while hidden", [](Program& p) { p.form.Minimise(); p.form.PressCloseBox(); }},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, act] : cases) {
     Desktop p;
-    c.act(p);
-    EXPECT_TRUE(p.form.ended()) << c.name;
-    EXPECT_FALSE(p.desktop.Exists(p.form.hWnd())) << c.name;
-    ASSERT_EQ(p.shell.notifyCalls.size(), 2u) << c.name;
-    EXPECT_EQ(p.shell.notifyCalls[1].message, NIM_DELETE) << c.name;
-    EXPECT_EQ(p.shell.notifyCalls[1].record, p.shell.notifyCalls[0].record) << c.name;
+    act(p);
+    EXPECT_TRUE(p.form.ended()) << name;
+    EXPECT_FALSE(p.desktop.Exists(p.form.hWnd())) << name;
+    ASSERT_EQ(p.shell.notifyCalls.size(), 2u) << name;
+    EXPECT_EQ(p.shell.notifyCalls[1].message, NIM_DELETE) << name;
+    EXPECT_EQ(p.shell.notifyCalls[1].record, p.shell.notifyCalls[0].record) << name;
     // Nothing runs any more: a later click reaches no handler.
     const Hwnd late = p.desktop.Add("Late window");
     p.form.Click(CommandId::btnRefresh);
-    EXPECT_FALSE(p.Listed(late)) << c.name;
+    EXPECT_FALSE(p.Listed(late)) << name;
+  }
+}
+
+
+constexpr std::uintptr_t kIconNumber = 1;
+
+std::intptr_t Position(int x, int y) { return static_cast<std::intptr_t>((y << 16) | (x & 0xFFFF)); }
+
+TEST(FrmMainTray, LoadAddsTheIconWithTheImagesPictureAndTheCaption) {
+  Program p;
+  p.Start();
+  ASSERT_EQ(p.shell.notifyCalls.size(), 1u);
+  EXPECT_EQ(p.shell.notifyCalls[0].message, NIM_ADD);
+  const std::uint32_t picture = p.form.Picture(CommandId::imgIcon);
+  EXPECT_NE(picture, 0u);
+  EXPECT_EQ(p.shell.notifyCalls[0].record,
+            PackTrayIconData(FillTrayIconData(p.form.hWnd(), picture, "Quarrow Hovrel")));
+}
+
+TEST(FrmMainTray, OnlyTheIconsReleasesAndDoubleClickActOnTheHiddenWindow) {
+  using Seen = std::pair<bool, std::size_t>;  // visible, menus opened
+  constexpr Seen kRestored{true, 0};
+  constexpr Seen kStillHidden{false, 0};
+  constexpr Seen kMenu{false, 1};
+  // clang-format off
+  const std::tuple<const char*, std::uintptr_t, std::intptr_t, Seen> cases[] = {
+      {"left release",           kIconNumber, WM_LBUTTONUP,     kRestored},
+      {"double-click",           kIconNumber, WM_LBUTTONDBLCLK, kRestored},
+      {"right release",          kIconNumber, WM_RBUTTONUP,     kMenu},
+      {"left press",             kIconNumber, 0x201,            kStillHidden},
+      {"right press",            kIconNumber, 0x204,            kStillHidden},
+      {"right double-click",     kIconNumber, 0x206,            kStillHidden},
+      {"move over the icon",     kIconNumber, WM_MOUSEMOVE,     kStillHidden},
+      {"another icon's release", 2,           WM_LBUTTONUP,     kStillHidden},
+      // A real pointer move: key flags in wParam, the position in lParam.
+      {"pointer at x 514",       0,           Position(514, 0), kStillHidden},
+      {"pointer at 517, 30",     0,           Position(517, 30), kStillHidden},
+      {"right-dragged at x 517", 2,           Position(517, 0), kStillHidden},
+  };
+  // clang-format on
+  // The form's scale and the screen's resolution decide the event's X.
+  const std::pair<int, float> scales[] = {{kScaleTwips, 15}, {kScaleTwips, 12}, {kScalePixels, 15}};
+  for (const auto& [name, wParam, lParam, expected] : cases) {
+    for (const auto& [scaleMode, twipsPerPixel] : scales) {
+      Program p;
+      p.form.scaleMode = scaleMode;
+      p.form.twipsPerPixelX = twipsPerPixel;
+      p.Start();
+      p.form.Minimise();
+      p.form.MouseMove(wParam, lParam);
+      EXPECT_EQ((Seen{p.form.Visible(), p.form.popups().size()}), expected) << name << " at scale " << scaleMode << ", " << twipsPerPixel;
+      EXPECT_EQ(p.form.WindowState(), expected.first ? kWindowNormal : kWindowMinimised) << name;
+      for (const auto& popup : p.form.popups())
+        EXPECT_EQ(popup, std::make_pair(CommandId::mnuPopup, p.form.hWnd())) << name << ": menu opened behind another window";
+    }
+  }
+}
+
+TEST(FrmMainTray, MinimisingHidesOnlyWhileTheIconIsThere) {
+  for (const bool iconTaken : {true, false}) {
+    Program p;
+    p.shell.notifyAnswer = iconTaken;
+    p.Start();
+    p.form.Minimise();
+    EXPECT_EQ(p.form.Visible(), !iconTaken) << "icon taken " << iconTaken;
+    p.form.Click(CommandId::popRestore);
+    EXPECT_TRUE(p.form.Visible());
+    EXPECT_EQ(p.form.WindowState(), kWindowNormal);
+    EXPECT_EQ(p.Requests(NIM_ADD), 1) << "restoring touched the icon";
+  }
+}
+
+TEST(FrmMainTray, ANewTaskbarGetsTheIconAgain) {
+  struct Case {
+    const char* name;
+    bool takenAtStart, hiddenBefore, takenAgain;
+  } cases[] = {
+      {"taken both times", true, false, true},
+      {"refused at start, taken later", false, false, true},
+      {"hidden, then refused by the new taskbar", true, true, false},
+  };
+  for (const Case& c : cases) {
+    Program p;
+    p.shell.notifyAnswer = c.takenAtStart;
+    p.Start();
+    if (c.hiddenBefore) p.form.Minimise();
+    p.shell.notifyAnswer = c.takenAgain;
+    p.form.TaskbarRecreated();
+    ASSERT_EQ(p.Requests(NIM_ADD), 2) << c.name;
+    EXPECT_EQ(p.shell.notifyCalls[1].record, p.shell.notifyCalls[0].record) << c.name;
+    // Hidden behind an icon the new taskbar refused, the window comes back.
+    EXPECT_TRUE(p.form.Visible()) << c.name;
+    EXPECT_EQ(p.form.WindowState(), kWindowNormal) << c.name;
+    p.form.Minimise();
+    EXPECT_EQ(p.form.Visible(), !c.takenAgain) << c.name << ": minimised";
+  }
+}
+
+
+sim::ExecuteCall Opened(Hwnd owner, std::string_view target) {
+  return {owner, "Open", std::string(target), std::nullopt, std::nullopt, SW_SHOWNORMAL};
+}
+
+TEST(FrmMainHelp, EachWebItemHandsItsOwnTargetToTheShellAtEveryClick) {
+  // clang-format off
+  const std::pair<CommandId, std::string_view> cases[] = {
+      {CommandId::mnuHome,      "http://quarrow.example/hovrel"},
+      {CommandId::mnuNews,      "http://quarrow.example/news"},
+      {CommandId::mnuDownload,  "http://quarrow.example/download"},
+      {CommandId::mnuSendMail,  "mailto:team@quarrow.example"},
+      {CommandId::mnuGuestBook, "http://quarrow.example/support/book"},
+      {CommandId::mnuGetPaid,   "http://paidmail.example/Id/605080"},
+      {CommandId::mnuHomePage,  "http://quarrow.example"},
+  };
+  // clang-format on
+  Program p;
+  p.Start();
+  std::vector<sim::ExecuteCall> expected;
+  // Twice round: a target leaking from one click to the next would show.
+  for (int round = 0; round < 2; ++round)
+    for (const auto& [item, target] : cases) {
+      p.form.Click(item);
+      expected.push_back(Opened(p.form.hWnd(), target));
+    }
+  EXPECT_EQ(p.shell.executeCalls, expected);
+  EXPECT_TRUE(p.shell.startCalls.empty());
+}
+
+TEST(FrmMainHelp, ReadMeStartsNotepadOnTheFileBesideTheProgramAtEveryClick) {
+  // Blanks stay unquoted; the root directory; non-ASCII and dotted directories.
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\Program Files\\Quarrow Hovrel\\hovrel.exe", "Notepad C:\\Program Files\\Quarrow Hovrel\\readme.txt"},
+      {"C:\\hovrel.exe", "Notepad C:\\readme.txt"},
+      {"D:\\Gr\xC3\xB6\xC3\x9F" "e \xE6\x97\xA5\\hovrel.exe", "Notepad D:\\Gr\xC3\xB6\xC3\x9F" "e \xE6\x97\xA5\\readme.txt"},
+      {"E:\\a.b\\c d.e\\hovrel.exe", "Notepad E:\\a.b\\c d.e\\readme.txt"},
+  };
+  Program p;
+  p.Start();
+  std::vector<sim::StartCall> expected;
+  for (const auto& [programFile, commandLine] : cases) {
+    p.shell.programFileName = programFile;
+    p.form.Click(CommandId::mnuReadMe);
+    expected.push_back({commandLine, SW_SHOWNORMAL});
+  }
+  EXPECT_EQ(p.shell.startCalls, expected);
+  EXPECT_TRUE(p.shell.executeCalls.empty());
+}
+
+TEST(FrmMainHelp, AboutShowsItsBuildAndOpensItsAddressesForItself) {
+  Program p;
+  p.shell.versionResource = sim::VersionBlock(2140);
+  p.Start();
+  std::vector<std::string> shown;
+  std::vector<Hwnd> windows;
+  bool openAfterLinks = false;
+  p.forms.whileModal = [&](sim::HeadlessForm& about) {
+    shown.push_back(about.ControlCaption(CommandId::Label2) + " " + about.ControlCaption(CommandId::BuildNo));
+    windows.push_back(about.hWnd());
+    if (windows.size() == 2) return about.PressCloseBox();
+    // The three address fields; a label, the picture and the dialog manager's Esc run nothing.
+    for (const CommandId id : {CommandId::LEmail, CommandId::LHomepage, CommandId::LOnlineAddress, CommandId::Label3,
+                               CommandId::Image, CommandId{2}})
+      about.Click(id);
+    openAfterLinks = about.loaded();
+    about.Click(CommandId::btnOK);
+  };
+  p.form.Click(CommandId::mnuAbout);
+  p.shell.versionResource = sim::VersionBlock(2141);
+  p.form.Click(CommandId::mnuAbout);
+
+  EXPECT_EQ(shown, (std::vector<std::string>{"Version 2.0 Build 2140", "Version 2.0 Build 2141"}));
+  ASSERT_EQ(windows.size(), 2u);
+  ASSERT_NE(windows[0], p.form.hWnd());
+  EXPECT_EQ(p.shell.executeCalls, (std::vector<sim::ExecuteCall>{Opened(windows[0], "mailto:team@quarrow.example"),
+                                                                  Opened(windows[0], "http://quarrow.example"),
+                                                                  Opened(windows[0], "http://quarrow.example/hovrel")}));
+  EXPECT_TRUE(openAfterLinks);
+  EXPECT_EQ(p.forms.leftOpen, 0);
+  EXPECT_FALSE(p.desktop.Exists(windows[0]));
+  EXPECT_FALSE(p.form.ended());
+  EXPECT_EQ(p.shell.notifyCalls.size(), 1u) << "closing About touched the icon";
+}
+
+TEST(BuildNumberTest, ReadsTheRevisionAndRejectsWhatIsNoVersionBlock) {
+  for (const std::uint16_t revision : {0, 2140, 65535})
+    EXPECT_EQ(RevisionFromVersionInfo(sim::VersionBlock(revision)), revision);
+  sim::FakeShell shell;
+  EXPECT_EQ(BuildNumber(shell), "") << "no version resource";
+  struct Case {
+    const char* name;
+    std::size_t offset;
+    std::uint32_t value;
+    int width;
+  } cases[] = {
+      {"wrong signature", 40, 0xFEEF04BC, 4},
+      {"other key", 6, 'X', 2},
+      {"key without its zero", 36, 'O', 2},
+      {"length past the data", 0, 117, 2},
+      {"length shorter than the fixed part", 0, 91, 2},
+      {"no fixed part", 2, 0, 2},
+      {"cut short", 91, 0, 0},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::uint8_t> block = sim::VersionBlock(2140);
+    sim::Put(block, c.offset, c.value, c.width);
+    if (c.width == 0) block.resize(c.offset);
+    EXPECT_EQ(RevisionFromVersionInfo(block), std::nullopt) << c.name;
   }
 }
 

@@ -97,14 +97,10 @@ class EndAppsTest : public ::testing::Test {
 
 TEST_F(EndAppsTest, AsksEveryWindowWhoseTitleHoldsTheSelectedRowsTextWithItsCase) {
   const std::pair<std::string, bool> cases[] = {  // title, asked to close
-      {"Hovrel", true},  // the selected row's window, and another of that title
-      {"Hovrel", true},
+      {"Hovrel", true}, {"Hovrel", true},  // the selected row's window, and another of that title
       {"My Hovrel notes", true},
       {"Hovrel \xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82", true},
-      {"hovrel", false},
-      {"HOVREL", false},
-      {"Hovre", false},
-      {"", false},
+      {"hovrel", false}, {"HOVREL", false}, {"Hovre", false}, {"", false},
       // Titles are searched up to their 255th character.
       {std::string(249, '.') + "Hovrel", true},
       {std::string(250, '.') + "Hovrel", false},

@@ -17,7 +17,7 @@
 namespace hovrel {
 namespace {
 
-using Rows = std::vector<std::pair<std::string, Hwnd>>;
+using sim::Rows;
 
 // The first fault of the rows against the desktop: out of the list box's
 // order (letter case does not count), or not exactly the listable windows

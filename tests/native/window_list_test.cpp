@@ -13,7 +13,7 @@ namespace hovrel {
 namespace {
 
 using sim::kFramedStyle;
-using Rows = std::vector<std::pair<std::string, Hwnd>>;
+using sim::Rows;
 
 class WindowListTest : public ::testing::Test {
  protected:

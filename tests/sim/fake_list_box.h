@@ -15,6 +15,8 @@
 
 namespace hovrel::sim {
 
+using Rows = std::vector<std::pair<std::string, Hwnd>>;
+
 class FakeListBox final : public ListBox {
  public:
   void Clear() override {
@@ -43,8 +45,8 @@ class FakeListBox final : public ListBox {
 
   void Select(int index) { selected_ = index < ListCount() ? index : -1; }
   // Each row's text and item data, top to bottom.
-  std::vector<std::pair<std::string, Hwnd>> Rows() const {
-    std::vector<std::pair<std::string, Hwnd>> rows;
+  sim::Rows Rows() const {
+    sim::Rows rows;
     for (const Row& row : rows_) rows.emplace_back(row.text, row.data);
     return rows;
   }
