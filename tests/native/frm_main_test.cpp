@@ -1,24 +1,50 @@
 // frmMain on the headless window, the simulated desktop and the recording
 // shell: what each action runs, with a row selected and without, the start
 // state, the repaint rebuild, its own always-on-top switch and the ways it
-// ends; the notification icon at load, its messages against real pointer
-// moves, minimising and a new taskbar; the Help menu's targets, Read Me and
-// the About box with the build number from the version resource.
+// ends; its layout and menus; the notification icon at load, its messages
+// against real pointer moves, minimising and a new taskbar; the Help menu's
+// targets, Read Me and the About box with its build number.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <tuple>
 
 #include "links/build_number.h"
-#include "native/program.h"
+#include "sim/fake_shell.h"
+#include "sim/headless_form.h"
+#include "sim/simulated_desktop.h"
 #include "tray/tray_icon_data.h"
 #include "tray/tray_notification.h"
+#include "ui/form_layout.h"
+#include "ui/frm_main.h"
+#include "ui/frm_main_description.h"
 #include "ui/menu_tree.h"
 
 namespace hovrel {
 namespace {
 
 using sim::kFramedStyle;
+
+// The program with a recording shell and headless windows, played by the test.
+struct Program {
+  // Windows a test adds before this are there at the start.
+  void Start() { form.Load(main); }
+  void Select(Hwnd hwnd) { list.Select(list.Find(desktop.Title(hwnd))); }
+  bool Listed(Hwnd hwnd) const { return list.Find(desktop.Title(hwnd)) >= 0; }
+  int Requests(unsigned message) const {
+    int count = 0;
+    for (const auto& call : shell.notifyCalls) count += call.message == message;
+    return count;
+  }
+
+  sim::SimulatedDesktop desktop;
+  sim::FakeShell shell;
+  sim::HeadlessForms forms{desktop};
+  sim::HeadlessForm form{desktop, kMainForm, &forms};
+  frmMain main{desktop, shell, forms, form};
+  sim::FakeListBox& list = form.List(CommandId::lstApp);
+};
 
 struct Desktop : Program {
   Desktop() { Start(); }
@@ -35,10 +61,10 @@ struct Desktop : Program {
   Hwnd hidden = desktop.Add("Hidden service", kFramedStyle & ~WS_VISIBLE);
 };
 
-// What an action left behind: the target's last placement, whether the
-// target still exists, the list rebuilt (a window opened after the start is
-// listed), the hidden window listed, a row selected, the filter checked, the
-// program's own window topmost, the program ended, and the beeps.
+// What an action left behind: the target's last placement, the target still
+// there, the list rebuilt (a window opened after the start listed), the hidden
+// window listed, a row selected, the filter checked, own window topmost, the
+// program ended, and the beeps.
 using Observed = std::tuple<std::optional<Hwnd>, bool, bool, bool, bool, bool, bool, bool, int>;
 constexpr std::size_t kRowSelected = 4;
 
@@ -159,20 +185,17 @@ TEST(FrmMain, EveryWayOutEndsAlikeAndDeletesTheIconFirst) {
   }
 }
 
-
 constexpr std::uintptr_t kIconNumber = 1;
 
 std::intptr_t Position(int x, int y) { return static_cast<std::intptr_t>((y << 16) | (x & 0xFFFF)); }
 
 TEST(FrmMainTray, LoadAddsTheIconWithTheImagesPictureAndTheCaption) {
-  Program p;
-  p.Start();
-  ASSERT_EQ(p.shell.notifyCalls.size(), 1u);
-  EXPECT_EQ(p.shell.notifyCalls[0].message, NIM_ADD);
+  Desktop p;
   const std::uint32_t picture = p.form.Picture(CommandId::imgIcon);
   EXPECT_NE(picture, 0u);
-  EXPECT_EQ(p.shell.notifyCalls[0].record,
-            PackTrayIconData(FillTrayIconData(p.form.hWnd(), picture, "Quarrow Hovrel")));
+  ASSERT_EQ(p.shell.notifyCalls.size(), 1u);
+  EXPECT_EQ(p.shell.notifyCalls[0].message, NIM_ADD);
+  EXPECT_EQ(p.shell.notifyCalls[0].record, PackTrayIconData(FillTrayIconData(p.form.hWnd(), picture, "Quarrow Hovrel")));
 }
 
 TEST(FrmMainTray, OnlyTheIconsReleasesAndDoubleClickActOnTheHiddenWindow) {
@@ -214,21 +237,7 @@ TEST(FrmMainTray, OnlyTheIconsReleasesAndDoubleClickActOnTheHiddenWindow) {
   }
 }
 
-TEST(FrmMainTray, MinimisingHidesOnlyWhileTheIconIsThere) {
-  for (const bool iconTaken : {true, false}) {
-    Program p;
-    p.shell.notifyAnswer = iconTaken;
-    p.Start();
-    p.form.Minimise();
-    EXPECT_EQ(p.form.Visible(), !iconTaken) << "icon taken " << iconTaken;
-    p.form.Click(CommandId::popRestore);
-    EXPECT_TRUE(p.form.Visible());
-    EXPECT_EQ(p.form.WindowState(), kWindowNormal);
-    EXPECT_EQ(p.Requests(NIM_ADD), 1) << "restoring touched the icon";
-  }
-}
-
-TEST(FrmMainTray, ANewTaskbarGetsTheIconAgain) {
+TEST(FrmMainTray, ANewTaskbarGetsTheIconAgainAndMinimisingHidesOnlyWithIt) {
   struct Case {
     const char* name;
     bool takenAtStart, hiddenBefore, takenAgain;
@@ -251,9 +260,11 @@ TEST(FrmMainTray, ANewTaskbarGetsTheIconAgain) {
     EXPECT_EQ(p.form.WindowState(), kWindowNormal) << c.name;
     p.form.Minimise();
     EXPECT_EQ(p.form.Visible(), !c.takenAgain) << c.name << ": minimised";
+    p.form.Click(CommandId::popRestore);
+    EXPECT_TRUE(p.form.Visible() && p.form.WindowState() == kWindowNormal) << c.name << ": restored";
+    EXPECT_EQ(p.Requests(NIM_ADD), 2) << c.name << ": restoring touched the icon";
   }
 }
-
 
 sim::ExecuteCall Opened(Hwnd owner, std::string_view target) {
   return {owner, "Open", std::string(target), std::nullopt, std::nullopt, SW_SHOWNORMAL};
@@ -364,6 +375,88 @@ TEST(BuildNumberTest, ReadsTheRevisionAndRejectsWhatIsNoVersionBlock) {
     if (c.width == 0) block.resize(c.offset);
     EXPECT_EQ(RevisionFromVersionInfo(block), std::nullopt) << c.name;
   }
+}
+
+
+PixelRect Place(CommandId name, int dpi) {
+  return ControlRect(kMainForm.controls, *FindControl(kMainForm.controls, name), {dpi, dpi});
+}
+
+TEST(FormLayout, TwipsRoundToTheNearestPixel) {
+  const std::array<int, 3> cases[] = {
+      {7, 96, 0}, {8, 96, 1}, {6765, 144, 677}, {3690, 120, 308}, {-120, 96, -8}, {-8, 96, -1},
+  };
+  for (const auto& [twips, dpi, pixels] : cases) EXPECT_EQ(TwipsToPixels(twips, dpi), pixels) << twips << " at " << dpi;
+  const PixelSize client = ClientSize(kMainForm, {96, 120});
+  EXPECT_EQ(client.width, 451);
+  EXPECT_EQ(client.height, 308);
+  EXPECT_EQ(FontHeight(kMainForm.font, 96), -11);
+  EXPECT_EQ(FontHeight(kMainForm.font, 144), -17);
+}
+
+TEST(FormLayout, ControlsInAFrameAreOffsetByItAndButtonsStayFlushWithIt) {
+  const PixelRect list = Place(CommandId::lstApp, 96);
+  // Frame (120, 0) plus its own (120, 240), 6255 x 2790 twips.
+  EXPECT_EQ(list.left, 16);
+  EXPECT_EQ(list.top, 16);
+  EXPECT_EQ(list.width, 417);
+  EXPECT_EQ(list.height, 186);
+  for (const int dpi : {96, 110, 120, 144, 168, 192}) {
+    const PixelRect frame = Place(CommandId::Frame1, dpi);
+    const PixelRect last = Place(CommandId::btnRefresh, dpi);
+    EXPECT_EQ(last.left + last.width, frame.left + frame.width) << dpi;
+    EXPECT_EQ(Place(CommandId::btnTop, dpi).left, frame.left) << dpi;
+  }
+}
+
+TEST(FormLayout, ControlsAreCreatedInTabOrderWithTheImageLast) {
+  std::vector<CommandId> order;
+  for (const ControlSpec* control : CreationOrder(kMainForm.controls)) order.push_back(control->name);
+  const std::vector<CommandId> expected = {
+      CommandId::Frame1, CommandId::lstApp,    CommandId::btnTop,     CommandId::btnReset,
+      CommandId::btnEnd, CommandId::btnSwitch, CommandId::btnRefresh, CommandId::imgIcon};
+  EXPECT_EQ(order, expected);
+}
+
+std::vector<std::string> Captions(const std::vector<MenuNode>& nodes) {
+  std::vector<std::string> captions;
+  for (const MenuNode& node : nodes) captions.push_back(DisplayCaption(*node.item));
+  return captions;
+}
+
+TEST(MenuTree, LevelsNestAndHiddenTitlesBecomePopups) {
+  const MenuSpec menus[] = {
+      {CommandId::mnuTop, 2, "Orphan before any title"},
+      {CommandId::mnuFile, 1, "&File"},
+      {CommandId::mnuRefresh, 2, "&Refresh List", kEnabled, Shortcut::F5},
+      {CommandId::mnuHome, 4, "Skips a level"},
+      {CommandId::mnuWebs, 2, "&Web"},
+      {CommandId::mnuNews, 3, "&News"},
+      {CommandId::None, 3, kSeparator},
+      {CommandId::mnuPopup, 1, "Pop Menu", kInvisible},
+      {CommandId::popExit, 2, "E&xit"},
+  };
+  const MenuTree tree = BuildMenuTree(menus);
+  EXPECT_EQ(Captions(tree.bar), std::vector<std::string>{"&File"});
+  EXPECT_EQ(Captions(tree.bar[0].children), (std::vector<std::string>{"&Refresh List\tF5", "&Web"}));
+  EXPECT_EQ(Captions(tree.bar[0].children[0].children), std::vector<std::string>{"Skips a level"});
+  EXPECT_EQ(Captions(tree.bar[0].children[1].children), (std::vector<std::string>{"&News", "-"}));
+  EXPECT_TRUE(IsSeparator(*tree.bar[0].children[1].children[1].item));
+  ASSERT_EQ(tree.popups.size(), 1u);
+  EXPECT_EQ(Captions(tree.popups[0].children), std::vector<std::string>{"E&xit"});
+  EXPECT_EQ(MenuBarAccessKeys(menus), "f");
+  const auto accelerators = Accelerators(menus);
+  ASSERT_EQ(accelerators.size(), 1u);
+  EXPECT_EQ(accelerators[0].key, Shortcut::F5);
+  EXPECT_EQ(accelerators[0].command, CommandId::mnuRefresh);
+}
+
+TEST(MenuTree, AccessKeyIsTheLetterAfterASingleAmpersand) {
+  const std::pair<const char*, char> cases[] = {
+      {"&File", 'f'},        {"A&lways on Top", 'l'}, {"Fish && &Chips", 'c'},
+      {"Salt && Pepper", 0}, {"Trailing&", 0},        {"", 0},
+  };
+  for (const auto& [caption, key] : cases) EXPECT_EQ(AccessKey(caption), key) << caption;
 }
 
 }  // namespace

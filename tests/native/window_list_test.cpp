@@ -1,12 +1,19 @@
 // The window list rebuild on the simulated desktop: which windows get rows,
-// in what order, each row with its own window's handle, titles as read, and
-// a window destroyed while the walk stands on it.
+// in what order, each with its own window's handle, titles as read, windows
+// destroyed under the walk; and under pressure: ten thousand windows, seeded
+// random desktops, and desktops changing between any two calls of a rebuild
+// (a seeded interleaving from the after-each-read hook). Failures name seeds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
 #include <tuple>
 
 #include "inventory/window_list.h"
 #include "sim/fake_list_box.h"
+#include "sim/random_desktop.h"
 #include "sim/simulated_desktop.h"
 
 namespace hovrel {
@@ -122,6 +129,125 @@ TEST_F(WindowListTest, WalkEndsWhenEveryWindowUnderItIsDestroyed) {
   // The first window is listed and destroyed, the walk starts over once,
   // lists the next and loses its way again: it ends rather than loops.
   EXPECT_EQ(Rebuild().size(), 2u);
+}
+
+
+
+// The first fault of the rows against the desktop: out of the list box's
+// order (letter case does not count), or not exactly the listable windows
+// each with its own title.
+std::string FirstFault(const sim::SimulatedDesktop& desktop, Rows rows, Hwnd self, bool filterOn) {
+  const auto caseBlindLess = [](const auto& a, const auto& b) {
+    return std::lexicographical_compare(a.first.begin(), a.first.end(), b.first.begin(), b.first.end(), [](char x, char y) {
+      return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+  };
+  if (!std::is_sorted(rows.begin(), rows.end(), caseBlindLess)) return "rows out of order";
+  Rows expected;
+  for (Hwnd hwnd : desktop.ZOrder()) {
+    const sim::WindowOptions window = desktop.Options(hwnd);
+    const bool passes = !filterOn || (window.style & kAppFilterMask) == kAppFilterMask;
+    if (passes && hwnd != self && !window.title.empty()) expected.emplace_back(window.title, hwnd);
+  }
+  std::sort(rows.begin(), rows.end());
+  std::sort(expected.begin(), expected.end());
+  if (rows == expected) return {};
+  return std::to_string(rows.size()) + " rows, " + std::to_string(expected.size()) + " expected";
+}
+
+TEST(WindowListHardening, TenThousandWindowsAreListedSortedWithTheirOwnHandles) {
+  sim::SimulatedDesktop desktop;
+  sim::FakeListBox list;
+  const Hwnd self = desktop.Add("Quarrow Hovrel");
+  sim::RandomWindows random(7);
+  for (int i = 0; i < 10'000; ++i) desktop.Add(std::to_string(10'000 - i) + " " + random.PlainTitle());
+  int reads = 0;
+  desktop.afterEachRead = [&](std::string_view, Hwnd) { ++reads; };
+  FindAllApps(desktop, list, self, true, kAppFilterMask);
+  EXPECT_EQ(FirstFault(desktop, list.Rows(), self, true), "");
+  // One pass: the first step, four calls per window, and the check that
+  // the last window really is the last.
+  EXPECT_LE(reads, 4 * 10'001 + 2);
+}
+
+TEST(WindowListHardening, RandomDesktopsListExactlyTheTitledWindowsThatPass) {
+  constexpr std::uint32_t kFirstSeed = 20'240'601;
+  for (std::uint32_t seed = kFirstSeed; seed < kFirstSeed + 2'000; ++seed) {
+    sim::SimulatedDesktop desktop;
+    sim::FakeListBox list;
+    sim::RandomWindows random(seed);
+    const std::size_t count = random.Below(30);
+    const std::size_t selfAt = random.Below(count + 1);
+    Hwnd self = 0;
+    for (std::size_t i = 0; i <= count; ++i) {
+      const Hwnd hwnd = desktop.Add(sim::WindowOptions{random.HostileTitle(), random.Style(), random.Chance(20)});
+      if (i == selfAt) self = hwnd;
+    }
+    const bool filterOn = random.Chance(50);
+    FindAllApps(desktop, list, self, filterOn, kAppFilterMask);
+    ASSERT_EQ(FirstFault(desktop, list.Rows(), self, filterOn), "") << "seed " << seed;
+  }
+}
+
+// Changes the desktop at random after a read, and notes what the rebuild saw.
+struct Churn {
+  Churn(sim::SimulatedDesktop& desktop, Hwnd self, std::uint32_t seed) : desktop_(desktop), self_(self), random_(seed) {}
+  void AfterRead(std::string_view op, Hwnd hwnd) {
+    if (op == "GetWindowTextLengthA") lengthAtQuery[hwnd] = desktop_.Title(hwnd).size();
+    if (op == "GetWindowTextA") titleAtRead[hwnd] = desktop_.Title(hwnd);
+    if (op == "GetWindow" && !desktop_.Exists(hwnd)) lostUnderTheWalk.insert(hwnd);
+    if (!random_.Chance(25)) return;
+    const std::vector<Hwnd> handles = desktop_.ZOrder();
+    const Hwnd victim = random_.Chance(30) ? hwnd : handles[random_.Below(handles.size())];
+    if (victim == self_ || !desktop_.Exists(victim)) return;
+    touched.insert(victim);
+    switch (random_.Below(3)) {
+      case 0: desktop_.Remove(victim); break;
+      case 1: desktop_.Retitle(victim, random_.HostileTitle()); break;
+      default: touched.insert(desktop_.Add(sim::WindowOptions{random_.HostileTitle(), random_.Style(), random_.Chance(20)}));
+    }
+  }
+
+  sim::SimulatedDesktop& desktop_;
+  Hwnd self_;
+  sim::RandomWindows random_;
+  std::map<Hwnd, std::size_t> lengthAtQuery;
+  std::map<Hwnd, std::string> titleAtRead;
+  // lostUnderTheWalk: gone when the walk tried to step on from them.
+  std::set<Hwnd> touched, lostUnderTheWalk;
+};
+
+TEST(WindowListHardening, RebuildOnAChurningDesktopListsOnlyWhatItRead) {
+  constexpr std::uint32_t kFirstSeed = 90'210;
+  for (std::uint32_t seed = kFirstSeed; seed < kFirstSeed + 400; ++seed) {
+    sim::SimulatedDesktop desktop;
+    sim::FakeListBox list;
+    sim::RandomWindows setup(seed);
+    sim::AddPlainWindows(desktop, setup, 5 + static_cast<int>(setup.Below(40)));
+    const Hwnd self = desktop.Add("Quarrow Hovrel");
+    const std::vector<Hwnd> before = desktop.ZOrder();
+    Churn churn(desktop, self, seed);
+    desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) { churn.AfterRead(op, hwnd); };
+    // The filter off: the churn then decides alone what may be missing.
+    FindAllApps(desktop, list, self, false, kAppFilterMask);
+    desktop.afterEachRead = nullptr;
+
+    std::set<Hwnd> listed;
+    for (const auto& [text, hwnd] : list.Rows()) {
+      ASSERT_FALSE(text.empty()) << "seed " << seed << ": a row is empty";
+      ASSERT_TRUE(listed.insert(hwnd).second) << "seed " << seed << ": window listed twice";
+      ASSERT_EQ(churn.titleAtRead.count(hwnd), 1u) << "seed " << seed << ": row never read";
+      const std::string asRead = churn.titleAtRead.at(hwnd).substr(0, churn.lengthAtQuery.at(hwnd));
+      ASSERT_TRUE(text == asRead) << "seed " << seed << ": a row is not the title as read";
+    }
+    // One window lost under the walk is made good by starting over; beyond
+    // that, windows further down may be missing, but never wrongly shown.
+    if (churn.lostUnderTheWalk.size() > 1) continue;
+    for (Hwnd hwnd : before) {
+      const bool listable = churn.touched.count(hwnd) == 0 && hwnd != self && !desktop.Title(hwnd).empty();
+      EXPECT_TRUE(!listable || listed.count(hwnd) == 1) << "seed " << seed << ": untouched " << desktop.Title(hwnd) << " missing";
+    }
+  }
 }
 
 }  // namespace
