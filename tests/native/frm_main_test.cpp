@@ -26,6 +26,12 @@ namespace {
 
 using sim::kFramedStyle;
 
+std::vector<std::string> Captions(const std::vector<MenuNode>& nodes) {
+  std::vector<std::string> captions;
+  for (const MenuNode& node : nodes) captions.push_back(DisplayCaption(*node.item));
+  return captions;
+}
+
 // The program with a recording shell and headless windows, played by the test.
 struct Program {
   // Windows a test adds before this are there at the start.
@@ -73,27 +79,17 @@ Observed Act(CommandId action, bool rowSelected) {
   if (rowSelected) p.Select(p.target);
   const Hwnd late = p.desktop.Add("Late window");
   p.form.Click(action);
-  return {p.LastPlacement(p.target),
-          p.desktop.Exists(p.target),
-          p.Listed(late),
-          p.Listed(p.hidden),
-          p.list.ListIndex() >= 0,
-          p.form.Checked(CommandId::mnuShowOnlyApp),
-          p.desktop.Options(p.form.hWnd()).topmost,
-          p.form.ended(),
-          p.desktop.beeps};
+  return {p.LastPlacement(p.target), p.desktop.Exists(p.target), p.Listed(late), p.Listed(p.hidden),
+          p.list.ListIndex() >= 0, p.form.Checked(CommandId::mnuShowOnlyApp),
+          p.desktop.Options(p.form.hWnd()).topmost, p.form.ended(), p.desktop.beeps};
 }
 
 TEST(FrmMain, EachActionRunsItsCommand) {
-  constexpr auto T = true;
-  constexpr auto F = false;
+  constexpr bool T = true, F = false;
   constexpr std::optional<Hwnd> none;
   constexpr Observed kBeepOnly{none, T, F, F, F, T, F, F, 1};
-  struct Case {
-    CommandId action;
-    Observed withRow;
-    bool needsRow;  // without a selected row it only beeps
-  };
+  // The last column: it needs a row; without a selected row it only beeps.
+  struct Case { CommandId action; Observed withRow; bool needsRow; };
   // clang-format off
   const Case cases[] = {
     //                          placed with     exist rebuilt hidden sel  filter ownTop ended beeps
@@ -131,9 +127,7 @@ TEST(FrmMain, StartsWithTheFilteredListAndTheMenusAsDescribed) {
   Desktop p;
   EXPECT_TRUE(p.form.Checked(CommandId::mnuShowOnlyApp));
   EXPECT_FALSE(p.form.Checked(CommandId::mnuAlwaysOnTop));
-  std::vector<std::string> bar;
-  for (const MenuNode& title : BuildMenuTree(kMainForm.menus).bar) bar.push_back(DisplayCaption(*title.item));
-  EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&View", "&Help"}));
+  EXPECT_EQ(Captions(BuildMenuTree(kMainForm.menus).bar), (std::vector<std::string>{"&File", "&View", "&Help"}));
   EXPECT_EQ(p.list.Rows(), (sim::Rows{{"Covering window", p.cover}, {"Target window", p.target}}));
   EXPECT_EQ(p.list.ListIndex(), -1);
   // The window starts in the ordinary band: nothing placed at load.
@@ -355,12 +349,8 @@ TEST(BuildNumberTest, ReadsTheRevisionAndRejectsWhatIsNoVersionBlock) {
     EXPECT_EQ(RevisionFromVersionInfo(sim::VersionBlock(revision)), revision);
   sim::FakeShell shell;
   EXPECT_EQ(BuildNumber(shell), "") << "no version resource";
-  struct Case {
-    const char* name;
-    std::size_t offset;
-    std::uint32_t value;
-    int width;
-  } cases[] = {
+  // Written over a whole block: offset, value, width in bytes (none: cut there).
+  const std::tuple<const char*, std::size_t, std::uint32_t, int> cases[] = {
       {"wrong signature", 40, 0xFEEF04BC, 4},
       {"other key", 6, 'X', 2},
       {"key without its zero", 36, 'O', 2},
@@ -369,14 +359,13 @@ TEST(BuildNumberTest, ReadsTheRevisionAndRejectsWhatIsNoVersionBlock) {
       {"no fixed part", 2, 0, 2},
       {"cut short", 91, 0, 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, offset, value, width] : cases) {
     std::vector<std::uint8_t> block = sim::VersionBlock(2140);
-    sim::Put(block, c.offset, c.value, c.width);
-    if (c.width == 0) block.resize(c.offset);
-    EXPECT_EQ(RevisionFromVersionInfo(block), std::nullopt) << c.name;
+    sim::Put(block, offset, value, width);
+    if (width == 0) block.resize(offset);
+    EXPECT_EQ(RevisionFromVersionInfo(block), std::nullopt) << name;
   }
 }
-
 
 PixelRect Place(CommandId name, int dpi) {
   return ControlRect(kMainForm.controls, *FindControl(kMainForm.controls, name), {dpi, dpi});
@@ -418,11 +407,6 @@ TEST(FormLayout, ControlsAreCreatedInTabOrderWithTheImageLast) {
   EXPECT_EQ(order, expected);
 }
 
-std::vector<std::string> Captions(const std::vector<MenuNode>& nodes) {
-  std::vector<std::string> captions;
-  for (const MenuNode& node : nodes) captions.push_back(DisplayCaption(*node.item));
-  return captions;
-}
 
 TEST(MenuTree, LevelsNestAndHiddenTitlesBecomePopups) {
   const MenuSpec menus[] = {

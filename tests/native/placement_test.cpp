@@ -4,6 +4,8 @@
 // every command on a row whose window has gone.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "inventory/end_apps.h"
 #include "inventory/placement.h"
 #include "inventory/window_list.h"
@@ -57,13 +59,8 @@ TEST(PlacementTest, EachCommandRestoresAsItsRuleSaysAndPutsTheWindowInItsBand) {
 }
 
 TEST(PlacementTest, CommandsOnARowWhoseWindowHasGoneDoNothingAndSayNothing) {
-  const std::pair<const char*, void (*)(WindowSystem&, const ListBox&)> commands[] = {
-      {"top", [](WindowSystem& ws, const ListBox& l) { PlaceSelectedWindow(ws, l, Placement::Top); }},
-      {"reset", [](WindowSystem& ws, const ListBox& l) { PlaceSelectedWindow(ws, l, Placement::Reset); }},
-      {"switch", [](WindowSystem& ws, const ListBox& l) { PlaceSelectedWindow(ws, l, Placement::Switch); }},
-      {"end task", [](WindowSystem& ws, const ListBox& l) { EndSelectedTask(ws, l); }},
-  };
-  for (const auto& [name, command] : commands) {
+  // Top, Reset, Switch, then End Task.
+  for (const int command : {0, 1, 2, 3}) {
     sim::SimulatedDesktop desktop;
     sim::FakeListBox list;
     desktop.Add("Other");
@@ -75,11 +72,12 @@ TEST(PlacementTest, CommandsOnARowWhoseWindowHasGoneDoNothingAndSayNothing) {
     const std::vector<Hwnd> order = desktop.ZOrder();
     const Hwnd foreground = desktop.foreground;
 
-    command(desktop, list);
-    EXPECT_EQ(desktop.beeps, 0) << name;
-    EXPECT_EQ(desktop.ZOrder(), order) << name;
-    EXPECT_EQ(desktop.foreground, foreground) << name;
-    EXPECT_EQ(list.ListIndex(), list.Find("Closed meanwhile")) << name;
+    if (command < 3) PlaceSelectedWindow(desktop, list, std::array{Placement::Top, Placement::Reset, Placement::Switch}[command]);
+    if (command == 3) EndSelectedTask(desktop, list);
+    EXPECT_EQ(desktop.beeps, 0) << "command " << command;
+    EXPECT_EQ(desktop.ZOrder(), order) << "command " << command;
+    EXPECT_EQ(desktop.foreground, foreground) << "command " << command;
+    EXPECT_EQ(list.ListIndex(), list.Find("Closed meanwhile")) << "command " << command;
   }
 }
 

@@ -4,10 +4,11 @@
 #pragma once
 
 #include <cctype>
-#include <compare>
+#include <functional>
 #include <ext/pb_ds/assoc_container.hpp>
 #include <ext/pb_ds/tree_policy.hpp>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "inventory/list_box.h"
@@ -25,7 +26,8 @@ class FakeListBox final : public ListBox {
   }
   void AddItem(std::string_view text) override {
     if (refillDepth_ == 0) ++rowsAddedWhileDrawing;
-    const Row row{std::string(text), nextSequence_++, 0};
+    Row row{std::string(text), std::string(text), nextSequence_++, 0};
+    for (char& c : row.key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     rows_.insert(row);
     newIndex_ = static_cast<int>(rows_.order_of_key(row));
   }
@@ -62,18 +64,14 @@ class FakeListBox final : public ListBox {
   int rowsAddedWhileDrawing = 0;
 
  private:
-  // The sequence keeps equal titles apart, first added first.
-  struct Row { std::string text; unsigned long sequence; mutable std::uint32_t data; };
-  struct CaseBlindLess {
-    bool operator()(const Row& a, const Row& b) const {
-      const auto order = std::lexicographical_compare_three_way(
-          a.text.begin(), a.text.end(), b.text.begin(), b.text.end(), [](char x, char y) {
-            return std::tolower(static_cast<unsigned char>(x)) <=> std::tolower(static_cast<unsigned char>(y));
-          });
-      return std::is_neq(order) ? std::is_lt(order) : a.sequence < b.sequence;
-    }
+  // Ordered by the text in lower case, then first added first.
+  struct Row {
+    std::string key, text;
+    unsigned long sequence;
+    mutable std::uint32_t data;
+    bool operator<(const Row& other) const { return std::tie(key, sequence) < std::tie(other.key, other.sequence); }
   };
-  using Tree = __gnu_pbds::tree<Row, __gnu_pbds::null_type, CaseBlindLess, __gnu_pbds::rb_tree_tag,
+  using Tree = __gnu_pbds::tree<Row, __gnu_pbds::null_type, std::less<Row>, __gnu_pbds::rb_tree_tag,
                                 __gnu_pbds::tree_order_statistics_node_update>;
 
   // Out of range the real list box fails: nothing is stored or read.

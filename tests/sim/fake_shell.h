@@ -17,10 +17,8 @@ struct NotifyCall { unsigned message; TrayRecord record; };
 
 struct ExecuteCall {
   Hwnd owner;
-  std::string verb;
-  std::string file;
-  std::optional<std::string> parameters;
-  std::optional<std::string> directory;
+  std::string verb, file;
+  std::optional<std::string> parameters, directory;
   int showCommand;
   bool operator==(const ExecuteCall&) const = default;
 };
