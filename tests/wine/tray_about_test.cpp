@@ -50,35 +50,40 @@ class TrayAboutTest : public ::testing::Test {
 };
 
 TEST_F(TrayAboutTest, MinimisingHidesTheWindowAndTheIconsMessagesAndANewTaskbarActAsTheTableSays) {
+  const UINT newTaskbar = ::RegisterWindowMessageW(L"TaskbarCreated");
   enum class Effect { Nothing, Restores, OpensMenu };
-  struct Case {
+  // A new taskbar takes a lost icon again; one the shell still has refuses the
+  // add, and the window comes back rather than stay out of the user's reach.
+  const struct {
     const char* name;
+    UINT message;
     WPARAM wParam;
     LPARAM lParam;
+    bool iconLost;
     Effect effect;
+  } cases[] = {
+      {"left release",           WM_MOUSEMOVE, kIconNumber, WM_LBUTTONUP,       false, Effect::Restores},
+      {"double-click",           WM_MOUSEMOVE, kIconNumber, WM_LBUTTONDBLCLK,   false, Effect::Restores},
+      {"right release",          WM_MOUSEMOVE, kIconNumber, WM_RBUTTONUP,       false, Effect::OpensMenu},
+      {"left press",             WM_MOUSEMOVE, kIconNumber, WM_LBUTTONDOWN,     false, Effect::Nothing},
+      {"right press",            WM_MOUSEMOVE, kIconNumber, WM_RBUTTONDOWN,     false, Effect::Nothing},
+      {"move over the icon",     WM_MOUSEMOVE, kIconNumber, WM_MOUSEMOVE,       false, Effect::Nothing},
+      {"real move to x 514",     WM_MOUSEMOVE, 0,           MAKELPARAM(514, 0), false, Effect::Nothing},
+      {"real move to x 515",     WM_MOUSEMOVE, 0,           MAKELPARAM(515, 0), false, Effect::Nothing},
+      {"real move to x 517",     WM_MOUSEMOVE, 0,           MAKELPARAM(517, 0), false, Effect::Nothing},
+      {"new taskbar, icon lost", newTaskbar,   0,           0,                  true,  Effect::Nothing},
+      {"new taskbar, icon kept", newTaskbar,   0,           0,                  false, Effect::Restores},
   };
-  // clang-format off
-  const Case cases[] = {
-      {"left release",       kIconNumber, WM_LBUTTONUP,       Effect::Restores},
-      {"double-click",       kIconNumber, WM_LBUTTONDBLCLK,   Effect::Restores},
-      {"right release",      kIconNumber, WM_RBUTTONUP,       Effect::OpensMenu},
-      {"left press",         kIconNumber, WM_LBUTTONDOWN,     Effect::Nothing},
-      {"right press",        kIconNumber, WM_RBUTTONDOWN,     Effect::Nothing},
-      {"move over the icon", kIconNumber, WM_MOUSEMOVE,       Effect::Nothing},
-      {"real move to x 514", 0,           MAKELPARAM(514, 0), Effect::Nothing},
-      {"real move to x 515", 0,           MAKELPARAM(515, 0), Effect::Nothing},
-      {"real move to x 517", 0,           MAKELPARAM(517, 0), Effect::Nothing},
-  };
-  // clang-format on
   RunningApp app;
   ASSERT_TRUE(app.started());
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     if (::IsWindowVisible(app.window())) app.Post(WM_SYSCOMMAND, SC_MINIMIZE);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(app.window()); }))
         << c.name << ": minimised, the window stayed visible (iconic " << ::IsIconic(app.window()) << ")";
     EXPECT_TRUE(IconExists(app.window())) << c.name << ": the icon went when the window hid";
+    ASSERT_TRUE(!c.iconLost || app::NotifyIcon(app.window(), NIM_DELETE)) << c.name;
     if (c.effect == Effect::OpensMenu) {
-      app.Post(WM_MOUSEMOVE, c.wParam, c.lParam);
+      app.Post(c.message, c.wParam, c.lParam);
       EXPECT_TRUE(WaitUntil([&] { return OpenMenu(app) != nullptr; })) << c.name << ": no menu opened";
       EXPECT_EQ(::GetForegroundWindow(), app.window()) << c.name;
       CloseMenu(app);
@@ -87,24 +92,12 @@ TEST_F(TrayAboutTest, MinimisingHidesTheWindowAndTheIconsMessagesAndANewTaskbarA
     }
     // Sent, so it has been handled on return; a timeout means a menu opened inside the handler.
     DWORD_PTR result = 0;
-    ASSERT_TRUE(::SendMessageTimeoutW(app.window(), WM_MOUSEMOVE, c.wParam, c.lParam, SMTO_NORMAL, 5000, &result))
+    ASSERT_TRUE(::SendMessageTimeoutW(app.window(), c.message, c.wParam, c.lParam, SMTO_NORMAL, 5000, &result))
         << c.name << ": the handler did not return";
     EXPECT_EQ(Shown(app), c.effect == Effect::Restores) << c.name;
+    EXPECT_TRUE(WaitUntil([&] { return IconExists(app.window()); })) << c.name << ": no icon afterwards";
     EXPECT_EQ(OpenMenu(app), nullptr) << c.name << ": a menu opened";
     if (OpenMenu(app) != nullptr) CloseMenu(app);
-  }
-  // A new taskbar: a lost icon is added again, the window left hidden; the
-  // shell refuses a second add of one it still has, and the window comes back.
-  for (const bool iconLost : {true, false}) {
-    if (::IsWindowVisible(app.window())) app.Post(WM_SYSCOMMAND, SC_MINIMIZE);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(app.window()); })) << "minimising did not hide";
-    if (iconLost) {
-      ASSERT_TRUE(app::NotifyIcon(app.window(), NIM_DELETE));
-    }
-    app.Post(::RegisterWindowMessageW(L"TaskbarCreated"), 0);
-    EXPECT_TRUE(WaitUntil([&] { return IconExists(app.window()); })) << iconLost << ": no icon after the new taskbar";
-    EXPECT_EQ(WaitUntil([&] { return ::IsWindowVisible(app.window()) != FALSE; }, 2s), !iconLost)
-        << "icon lost " << iconLost << ": the window is " << (::IsWindowVisible(app.window()) ? "shown" : "hidden");
   }
 }
 
@@ -201,19 +194,20 @@ std::vector<std::string> Opened(const std::vector<std::string>& lines, std::size
 
 TEST_F(TrayAboutTest, WebItemsAndAboutHandTheirTargetsToTheShellAndAboutIsModal) {
   ShellStandIn standIn;
+  const auto log = [&] { return "started:" + ::testing::PrintToString(standIn.Lines()); };
   RunningApp app;
   ASSERT_TRUE(app.started());
   for (CommandId item : {CommandId::mnuHome, CommandId::mnuNews, CommandId::mnuDownload, CommandId::mnuSendMail,
                          CommandId::mnuGuestBook, CommandId::mnuGetPaid, CommandId::mnuHomePage})
     app.Menu(item);
-  EXPECT_TRUE(WaitUntil([&] { return standIn.Lines().size() >= 7; }, 30s)) << "started:" << ::testing::PrintToString(standIn.Lines());
+  EXPECT_TRUE(WaitUntil([&] { return standIn.Lines().size() >= 7; }, 30s)) << log();
   const std::vector<std::string> expected = {
       "1 http://paidmail.example/Id/605080", "1 http://quarrow.example",
       "1 http://quarrow.example/download",   "1 http://quarrow.example/hovrel",
       "1 http://quarrow.example/news",       "1 http://quarrow.example/support/book",
       "1 mailto:team@quarrow.example",
   };
-  EXPECT_EQ(Opened(standIn.Lines(), 0), expected) << "started:" << ::testing::PrintToString(standIn.Lines());
+  EXPECT_EQ(Opened(standIn.Lines(), 0), expected) << log();
 
   // Opened twice: closed by its close box after its fields are clicked, then by Enter.
   for (const bool byEnter : {false, true}) {
@@ -246,13 +240,12 @@ TEST_F(TrayAboutTest, WebItemsAndAboutHandTheirTargetsToTheShellAndAboutIsModal)
           ::PostMessageW(item(field), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
         }
         EXPECT_TRUE(press != WM_LBUTTONDOWN || !WaitUntil([&] { return standIn.Lines().size() > 7; }, 2s))
-            << "a single click opened something:" << ::testing::PrintToString(standIn.Lines());
+            << "a single click opened something; " << log();
       }
-      EXPECT_TRUE(WaitUntil([&] { return standIn.Lines().size() >= 10; }, 30s))
-          << "started:" << ::testing::PrintToString(standIn.Lines());
+      EXPECT_TRUE(WaitUntil([&] { return standIn.Lines().size() >= 10; }, 30s)) << log();
       const std::vector<std::string> fromAbout = {"1 http://quarrow.example", "1 http://quarrow.example/hovrel",
                                                   "1 mailto:team@quarrow.example"};
-      EXPECT_EQ(Opened(standIn.Lines(), 7), fromAbout) << "started:" << ::testing::PrintToString(standIn.Lines());
+      EXPECT_EQ(Opened(standIn.Lines(), 7), fromAbout) << log();
       EXPECT_TRUE(::IsWindow(about)) << "a double-click closed About";
       ::PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
@@ -268,8 +261,7 @@ TEST_F(TrayAboutTest, ReadMeAndF1OpenTheReadMeInNotepad) {
     const char* name = byKey ? "F1" : "Help Read Me";
     ::SetForegroundWindow(app.window());
     ASSERT_TRUE(WaitUntil([&] { return app.Focus() != nullptr; })) << name;
-    if (byKey) app.PressKey(app.Focus(), VK_F1);
-    else app.Menu(CommandId::mnuReadMe);
+    byKey ? app.PressKey(app.Focus(), VK_F1) : app.Menu(CommandId::mnuReadMe);
     HWND notepad = nullptr;
     EXPECT_TRUE(WaitUntil([&] { return (notepad = FindVisible(0, nullptr, L"readme")) != nullptr; }, 20s))
         << name << ": no Notepad window on readme.txt";

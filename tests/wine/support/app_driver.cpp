@@ -3,6 +3,8 @@
 
 #include "support/fixture_windows.h"
 
+#include <algorithm>
+
 namespace hovrel::app {
 
 DWORD ProcessOf(HWND hwnd) {
@@ -57,11 +59,10 @@ HWND RunningApp::Focus() const {
 
 // Only the wide-character message reads another process's rows intact.
 std::wstring RunningApp::Text(int row) const {
-  const auto length = ListMessage(LB_GETTEXTLEN, static_cast<WPARAM>(row));
-  if (length <= 0) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const auto copied = ListMessage(LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
+  const auto item = static_cast<WPARAM>(row);
+  std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(ListMessage(LB_GETTEXTLEN, item), 0)) + 1, L'\0');
+  const LRESULT copied = ListMessage(LB_GETTEXT, item, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
   return text;
 }
 
