@@ -47,7 +47,7 @@ struct Program {
   sim::SimulatedDesktop desktop;
   sim::FakeShell shell;
   sim::HeadlessForms forms{desktop};
-  sim::HeadlessForm form{desktop, kMainForm, &forms};
+  sim::HeadlessForm form{desktop, kMainForm, forms};
   frmMain main{desktop, shell, forms, form};
   sim::FakeListBox& list = form.List(CommandId::lstApp);
 };

@@ -20,18 +20,14 @@ namespace hovrel::sim {
 
 class HeadlessForm;
 
-class HeadlessForms final : public Forms {
- public:
-  explicit HeadlessForms(SimulatedDesktop& desktop) : desktop_(desktop) {}
+// Plays the user while a window is shown modal: the real show returns only
+// once the window is unloaded, so one the test left open is counted.
+struct HeadlessForms final : Forms {
+  explicit HeadlessForms(SimulatedDesktop& desktop) : desktop(desktop) {}
   std::unique_ptr<FormHost> Create(const FormDescription& form) override;
-
-  // Plays the user while a window is shown modal: the real show returns only
-  // once the window is unloaded, so one the test left open is counted.
+  SimulatedDesktop& desktop;
   std::function<void(HeadlessForm&)> whileModal;
   int leftOpen = 0;
-
- private:
-  SimulatedDesktop& desktop_;
 };
 
 // Thrown by End() and caught where the user's action began: the process is
@@ -41,7 +37,7 @@ struct ProgramEnded {};
 class HeadlessForm final : public FormHost {
  public:
   // Not yet loaded: no event has been raised.
-  HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms* forms = nullptr)
+  HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms)
       : desktop_(desktop), form_(form), forms_(forms), hwnd_(desktop.Add(std::string(form.caption), kFramedStyle & ~WS_VISIBLE)) {
     for (const ControlSpec& control : form.controls) {
       if (control.kind == ControlKind::ListBox) lists_.emplace(control.name, std::make_unique<FakeListBox>());
@@ -107,9 +103,8 @@ class HeadlessForm final : public FormHost {
   void ShowModal(FormEvents& events) override {
     events_ = &events;
     ShowModeless(events);
-    if (forms_ == nullptr) return;
-    if (forms_->whileModal) forms_->whileModal(*this);
-    if (loaded_) ++forms_->leftOpen;
+    if (forms_.whileModal) forms_.whileModal(*this);
+    if (loaded_) ++forms_.leftOpen;
   }
   void Unload() override {
     loaded_ = false;
@@ -140,7 +135,7 @@ class HeadlessForm final : public FormHost {
 
   SimulatedDesktop& desktop_;
   const FormDescription& form_;
-  HeadlessForms* forms_;
+  HeadlessForms& forms_;
   Hwnd hwnd_;
   FormEvents* events_ = nullptr;
   std::map<CommandId, std::unique_ptr<FakeListBox>> lists_;
@@ -152,7 +147,7 @@ class HeadlessForm final : public FormHost {
 };
 
 inline std::unique_ptr<FormHost> HeadlessForms::Create(const FormDescription& form) {
-  return std::make_unique<HeadlessForm>(desktop_, form, this);
+  return std::make_unique<HeadlessForm>(desktop, form, *this);
 }
 
 }  // namespace hovrel::sim

@@ -1,7 +1,6 @@
 // Windows that the end-to-end tests own: windows of each kind on this thread,
 // windows in helper processes that answer a close request as told, and a host
-// window with a real sorted list box for the window list. Each is released by
-// its destructor, also when a test fails half-way.
+// window with a real sorted list box. Each is released by its destructor.
 #pragma once
 
 #include "platform/list_box_win32.h"
@@ -23,22 +22,14 @@ namespace hovrel::fixture {
 
 using namespace std::chrono_literals;
 
-// Titles that no other window on the desktop can hold: a token of this
-// process and run, then the given words.
+// A title no other window holds: a token of this process and run, then the words.
 std::wstring UniqueTitle(std::wstring_view words);
-
 std::string ToUtf8(std::wstring_view text);
 std::wstring WideTitle(HWND hwnd);
-
 // Polls `done` until it holds or the deadline passes, reading this thread's
 // messages meanwhile so that its own windows stay responsive.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds deadline = 10s);
-
 bool IsTopmost(HWND hwnd);
-// True when `upper` comes before `lower` in the z-order.
-bool IsAbove(HWND upper, HWND lower);
-// Puts the window last in the z-order, so that enumerations reach it last.
-void SendToBottom(HWND hwnd);
 
 enum class Kind { Framed, Popup, Hidden, Minimised };
 enum class CloseAnswer { Closes, Refuses };
@@ -48,7 +39,7 @@ class FixtureWindow {
  public:
   explicit FixtureWindow(std::wstring_view title, Kind kind = Kind::Framed,
                          CloseAnswer answer = CloseAnswer::Closes);
-  ~FixtureWindow();
+  ~FixtureWindow() { if (hwnd_) ::DestroyWindow(hwnd_); }
   FixtureWindow(const FixtureWindow&) = delete;
   FixtureWindow& operator=(const FixtureWindow&) = delete;
 
@@ -62,22 +53,18 @@ class FixtureWindow {
 
   CloseAnswer answer_;
   std::atomic<int> closeRequests_{0};
-  // Cleared when the window is destroyed, by whoever destroys it.
-  HWND hwnd_ = nullptr;
+  HWND hwnd_ = nullptr;  // cleared when the window is destroyed, by whoever destroys it
 };
 
 // A window with a sorted list box, standing in for the main window.
 class HostWindow {
  public:
   HostWindow();
-
   Hwnd handle() const { return frame_.handle(); }
   Win32ListBox& List() { return list_; }
   const Win32ListBox& List() const { return list_; }
-
-  // The row whose item data is this handle, -1 if none.
   int RowOf(Hwnd hwnd) const;
-  // A row's text as the list box holds it, read with the wide message.
+  // Read with the wide message: the 8-bit one goes through the code page.
   std::wstring WideText(int row) const;
   void Select(int row);
 
@@ -88,8 +75,8 @@ class HostWindow {
 
 enum class HelperAnswer { Hangs, Asks, Refuses };
 
-// A window of its own in a helper process (fixture_window.exe beside the
-// test program). The process is ended by the destructor if still running.
+// A window in a helper process (fixture_window.exe beside the test program),
+// ended by the destructor if still running.
 class HelperWindow {
  public:
   HelperWindow(HelperAnswer answer, std::wstring_view title);
@@ -97,12 +84,10 @@ class HelperWindow {
   HelperWindow(const HelperWindow&) = delete;
   HelperWindow& operator=(const HelperWindow&) = delete;
 
-  // Null when the window did not come up.
-  HWND hwnd() const { return hwnd_; }
+  HWND hwnd() const { return hwnd_; }  // null when the window did not come up
   bool Exists() const { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
   // The message box the window shows while asking its user, null if none.
   HWND Question() const;
-  // Ends the helper process now, whatever it is doing.
   void End() const;
 
  private:
