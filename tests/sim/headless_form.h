@@ -12,9 +12,7 @@
 
 #include "sim/fake_list_box.h"
 #include "sim/simulated_desktop.h"
-#include "tray/tray_notification.h"
 #include "ui/form_host.h"
-#include "ui/form_layout.h"
 
 namespace hovrel::sim {
 
@@ -37,15 +35,7 @@ struct ProgramEnded {};
 class HeadlessForm final : public FormHost {
  public:
   // Not yet loaded: no event has been raised.
-  HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms)
-      : desktop_(desktop), form_(form), forms_(forms), hwnd_(desktop.Add(std::string(form.caption), kFramedStyle & ~WS_VISIBLE)) {
-    for (const ControlSpec& control : form.controls) {
-      if (control.kind == ControlKind::ListBox) lists_.emplace(control.name, std::make_unique<FakeListBox>());
-      captions_[control.name] = std::string(control.caption);
-    }
-    for (const MenuSpec& item : form.menus)
-      if (item.name != CommandId::None) checked_[item.name] = (item.state & kChecked) != 0;
-  }
+  HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms);
 
   // The user's actions, from the load on; none raises anything once the program ended.
   void Load(FormEvents& events) {
@@ -59,11 +49,7 @@ class HeadlessForm final : public FormHost {
   void TaskbarRecreated() { Raise([](FormEvents& e) { e.TaskbarCreated(); }); }
   // WM_MOUSEMOVE as delivered: X is the low word of lParam, in pixels, given
   // to the handler in the form's scale unit.
-  void MouseMove(std::uintptr_t wParam, std::intptr_t lParam) {
-    const auto pixels = static_cast<float>(static_cast<std::int16_t>(lParam & 0xFFFF));
-    const float x = scaleMode == kScalePixels ? pixels : pixels * twipsPerPixelX;
-    Raise([&](FormEvents& e) { e.Form_MouseMove({wParam, lParam, x}); });
-  }
+  void MouseMove(std::uintptr_t wParam, std::intptr_t lParam);
 
   FakeListBox& List(CommandId name) { return *lists_.at(name); }
   std::string ControlCaption(CommandId control) const { return captions_.at(control); }
@@ -81,10 +67,7 @@ class HeadlessForm final : public FormHost {
   ListBox& ListControl(CommandId name) override { return List(name); }
   void SetCaption(CommandId label, std::string_view text) override { captions_.at(label) = text; }
   // A handle made up from the image's icon resource.
-  std::uint32_t Picture(CommandId image) const override {
-    const ControlSpec* control = FindControl(form_.controls, image);
-    return control && control->picture ? 0x7000 + control->picture : 0;
-  }
+  std::uint32_t Picture(CommandId image) const override;
   bool Checked(CommandId menuItem) const override { return checked_.at(menuItem); }
   void SetChecked(CommandId menuItem, bool checked) override { checked_.at(menuItem) = checked; }
   int ScaleMode() const override { return scaleMode; }
@@ -100,12 +83,7 @@ class HeadlessForm final : public FormHost {
   void Hide() override { visible_ = false; }
   void PopupMenu(CommandId menu) override { popups_.emplace_back(menu, desktop_.foreground); }
   // The test plays the user before the show returns.
-  void ShowModal(FormEvents& events) override {
-    events_ = &events;
-    ShowModeless(events);
-    if (forms_.whileModal) forms_.whileModal(*this);
-    if (loaded_) ++forms_.leftOpen;
-  }
+  void ShowModal(FormEvents& events) override;
   void Unload() override {
     loaded_ = false;
     events_->Form_Unload();
@@ -145,9 +123,5 @@ class HeadlessForm final : public FormHost {
   int windowState_ = kWindowNormal;
   bool visible_ = false, loaded_ = false, ended_ = false;
 };
-
-inline std::unique_ptr<FormHost> HeadlessForms::Create(const FormDescription& form) {
-  return std::make_unique<HeadlessForm>(desktop, form, *this);
-}
 
 }  // namespace hovrel::sim

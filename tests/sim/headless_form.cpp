@@ -1,0 +1,41 @@
+// The headless window; see headless_form.h.
+#include "sim/headless_form.h"
+
+#include "tray/tray_notification.h"
+#include "ui/form_layout.h"
+
+namespace hovrel::sim {
+
+std::unique_ptr<FormHost> HeadlessForms::Create(const FormDescription& form) {
+  return std::make_unique<HeadlessForm>(desktop, form, *this);
+}
+
+HeadlessForm::HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms)
+    : desktop_(desktop), form_(form), forms_(forms), hwnd_(desktop.Add(std::string(form.caption), kFramedStyle & ~WS_VISIBLE)) {
+  for (const ControlSpec& control : form.controls) {
+    if (control.kind == ControlKind::ListBox) lists_.emplace(control.name, std::make_unique<FakeListBox>());
+    captions_[control.name] = std::string(control.caption);
+  }
+  for (const MenuSpec& item : form.menus)
+    if (item.name != CommandId::None) checked_[item.name] = (item.state & kChecked) != 0;
+}
+
+void HeadlessForm::MouseMove(std::uintptr_t wParam, std::intptr_t lParam) {
+  const auto pixels = static_cast<float>(static_cast<std::int16_t>(lParam & 0xFFFF));
+  const float x = scaleMode == kScalePixels ? pixels : pixels * twipsPerPixelX;
+  Raise([&](FormEvents& e) { e.Form_MouseMove({wParam, lParam, x}); });
+}
+
+std::uint32_t HeadlessForm::Picture(CommandId image) const {
+  const ControlSpec* control = FindControl(form_.controls, image);
+  return control && control->picture ? 0x7000 + control->picture : 0;
+}
+
+void HeadlessForm::ShowModal(FormEvents& events) {
+  events_ = &events;
+  ShowModeless(events);
+  if (forms_.whileModal) forms_.whileModal(*this);
+  if (loaded_) ++forms_.leftOpen;
+}
+
+}  // namespace hovrel::sim
