@@ -6,6 +6,7 @@
 // targets, Read Me and the About box with its build number.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <tuple>
@@ -38,11 +39,7 @@ struct Program {
   void Start() { form.Load(main); }
   void Select(Hwnd hwnd) { list.Select(list.Find(desktop.Title(hwnd))); }
   bool Listed(Hwnd hwnd) const { return list.Find(desktop.Title(hwnd)) >= 0; }
-  int Requests(unsigned message) const {
-    int count = 0;
-    for (const auto& call : shell.notifyCalls) count += call.message == message;
-    return count;
-  }
+  auto Requests(unsigned message) const { return std::ranges::count(shell.notifyCalls, message, &sim::NotifyCall::message); }
 
   sim::SimulatedDesktop desktop;
   sim::FakeShell shell;
