@@ -41,7 +41,7 @@ void Rebuild(benchmark::State& state, bool filterOn) {
   // The rebuild only reads the desktop, so one can serve every run.
   Desktop& desktop = DesktopOf(count);
   sim::FakeListBox list;
-  for (auto _ : state) FindAllApps(desktop.windows, list, desktop.self, filterOn, kAppFilterMask);
+  for (auto _ : state) RebuildWindowList(desktop.windows, list, desktop.self, filterOn, kAppFilterMask);
   state.SetComplexityN(count);
   state.SetItemsProcessed(state.iterations() * count);
   state.counters["rows"] = list.ListCount();

@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build=${1:-build/native}
 jobs=$(nproc)
-portable=(src/inventory src/ui src/tray src/links tests/sim)
+portable=(src/forms src/inventory src/ui src/tray src/links tests/sim)
 
 # Configuring again picks up source files added since the last configure.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug >/dev/null
@@ -36,7 +36,7 @@ cppcheck "${cppcheck_options[@]}" --project="$build/compile_commands.json" "${fi
 # would rewrite our constants of the same names (see window_system.h).
 echo "cppcheck: Win32 files"
 cppcheck "${cppcheck_options[@]}" --platform=win32A -D_WIN32 -DWIN32_LEAN_AND_MEAN -DNOMINMAX -I src \
-  src/platform/*_win32.cpp || status=1
+  src/platform/*_win32.cpp src/forms/win32/*_win32.cpp || status=1
 
 [ "$status" -eq 0 ] && echo "analysis: no findings"
 exit "$status"

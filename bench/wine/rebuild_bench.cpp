@@ -4,8 +4,9 @@
 // helper process as other programs' windows do: Wine answers a title read
 // for another process's window differently from one for its own.
 #include "inventory/window_list.h"
-#include "platform/form_win32.h"
-#include "platform/list_box_win32.h"
+#include "forms/win32/form_win32.h"
+#include "forms/win32/list_box_win32.h"
+#include "platform/program_files_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/window_system_win32.h"
 #include "ui/frm_main.h"
@@ -118,10 +119,11 @@ void PrintRow(int windows, bool filterOn, const Figures& f) {
 void MeasureShownForm(int windows) {
   Win32WindowSystem windowSystem;
   Win32Shell shell;
+  Win32ProgramFiles files;
   Win32Forms forms;
   Win32Form form(kMainForm);
   // As hovrel.exe makes it; its notification icon goes with it.
-  frmMain main(windowSystem, shell, forms, form);
+  frmMain main(windowSystem, shell, files, forms, form);
   form.Load(main);
   Settle(ToHwnd(form.hWnd()));
   for (bool filterOn : {true, false}) PrintRow(windows, filterOn, Measure(main, form, filterOn));

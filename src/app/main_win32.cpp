@@ -1,7 +1,8 @@
 // hovrel.exe: builds the main window, loads and shows it, and runs the
 // message loop until the program ends. No command line; nothing is read or
 // written.
-#include "platform/form_win32.h"
+#include "forms/win32/form_win32.h"
+#include "platform/program_files_win32.h"
 #include "platform/shell_win32.h"
 #include "platform/window_system_win32.h"
 #include "ui/frm_main.h"
@@ -13,9 +14,10 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   hovrel::Win32WindowSystem windowSystem;
   hovrel::Win32Shell shell;
+  hovrel::Win32ProgramFiles files;
   hovrel::Win32Forms forms;
   hovrel::Win32Form form(hovrel::kMainForm);
-  hovrel::frmMain main(windowSystem, shell, forms, form);
+  hovrel::frmMain main(windowSystem, shell, files, forms, form);
   form.Load(main);
   return form.RunMessageLoop();
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "inventory/list_box.h"
+#include "forms/list_box.h"
 #include "platform/window_system.h"
 
 namespace hovrel {

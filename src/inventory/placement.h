@@ -3,7 +3,7 @@
 // left as it is.
 #pragma once
 
-#include "inventory/list_box.h"
+#include "forms/list_box.h"
 #include "platform/window_system.h"
 
 namespace hovrel {

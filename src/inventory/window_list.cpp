@@ -53,7 +53,7 @@ bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t 
   return (style & appFilterMask) == appFilterMask;
 }
 
-void FindAllApps(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,
+void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,
                  std::uint32_t appFilterMask) {
   const int lastCount = lstApp.ListCount();
   ListRefill refill(lstApp);

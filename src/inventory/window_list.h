@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "inventory/list_box.h"
+#include "forms/list_box.h"
 #include "platform/window_system.h"
 
 namespace hovrel {
@@ -18,7 +18,7 @@ bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t 
 
 // Empties lstApp and fills it anew, leaving no row selected. The window
 // `self` (the main window) is never listed, and neither is an untitled one.
-void FindAllApps(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,
+void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,
                  std::uint32_t appFilterMask);
 
 }  // namespace hovrel

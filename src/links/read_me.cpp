@@ -15,8 +15,13 @@ std::string ReadMeCommandLine(std::string_view programFile) {
   return "Notepad " + ProgramDirectory(programFile) + "\\readme.txt";
 }
 
-void OpenReadMe(Shell& shell) {
-  shell.StartProgram(ReadMeCommandLine(shell.ProgramFileName()), SW_SHOWNORMAL);
+std::string NotepadPath(std::string_view systemDirectory) {
+  return std::string(systemDirectory) + "\\notepad.exe";
+}
+
+void OpenReadMe(Shell& shell, ProgramFiles& files) {
+  shell.StartProgram(NotepadPath(files.SystemDirectory()), ReadMeCommandLine(files.ProgramFileName()),
+                     SW_SHOWNORMAL);
 }
 
 }  // namespace hovrel

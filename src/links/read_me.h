@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/program_files.h"
 #include "platform/shell.h"
 
 namespace hovrel {
@@ -16,7 +17,11 @@ std::string ProgramDirectory(std::string_view programFile);
 // takes the whole rest of its command line as one file name.
 std::string ReadMeCommandLine(std::string_view programFile);
 
+// The system folder's Notepad. Named in full, so that a notepad.exe put
+// beside the program (in a downloads folder, say) is never the one started.
+std::string NotepadPath(std::string_view systemDirectory);
+
 // Starts Notepad on the read-me file, whether or not the file exists.
-void OpenReadMe(Shell& shell);
+void OpenReadMe(Shell& shell, ProgramFiles& files);
 
 }  // namespace hovrel

@@ -1,12 +1,11 @@
 // The shell operations the program uses: the notification icon, handing web
-// and mail targets to the shell, starting Notepad, and what it knows of its
-// own file. shell_win32.cpp calls shell32/kernel32; tests/sim has a recorder.
+// and mail targets to the shell, and starting Notepad. shell_win32.cpp calls
+// shell32/kernel32; tests/sim has a recorder.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "platform/window_system.h"
 
@@ -43,15 +42,11 @@ class Shell {
   // parameters and directory may be null. The shell's answer is not used.
   virtual void ShellExecuteA(Hwnd owner, const char* verb, const char* file,
                              const char* parameters, const char* directory, int showCommand) = 0;
-  // Starts a program from a command line, as the command interpreter would
-  // split it, and keeps nothing of the started process.
-  virtual void StartProgram(const std::string& commandLine, int showCommand) = 0;
-
-  // The full path of the program's own file, empty if it cannot be read.
-  virtual std::string ProgramFileName() = 0;
-  // The program's own version resource (a VS_VERSIONINFO block), empty if
-  // it has none.
-  virtual std::vector<std::uint8_t> VersionResource() = 0;
+  // Starts the program file `application` (a full path, so that no folder
+  // is searched for it) with `commandLine` as its command line, and keeps
+  // nothing of the started process.
+  virtual void StartProgram(const std::string& application, const std::string& commandLine,
+                            int showCommand) = 0;
 };
 
 }  // namespace hovrel

@@ -42,7 +42,8 @@ void Win32Shell::ShellExecuteA(Hwnd owner, const char* verb, const char* file,
   ::ShellExecuteA(ToHwnd(owner), verb, file, parameters, directory, showCommand);
 }
 
-void Win32Shell::StartProgram(const std::string& commandLine, int showCommand) {
+void Win32Shell::StartProgram(const std::string& application, const std::string& commandLine,
+                              int showCommand) {
   // CreateProcessA may write into the command line, so it gets its own copy.
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
@@ -51,42 +52,13 @@ void Win32Shell::StartProgram(const std::string& commandLine, int showCommand) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showCommand);
   PROCESS_INFORMATION started{};
-  if (::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  if (::CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                        &startup, &started) == FALSE) {
     return;
   }
   // Nothing of the started program is kept: both handles go at once.
   const KernelHandle process(started.hProcess);
   const KernelHandle thread(started.hThread);
-}
-
-std::string Win32Shell::ProgramFileName() {
-  // GetModuleFileNameA cuts a long path to the buffer and still returns the
-  // buffer's size, so the buffer grows until the whole path fits.
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD length =
-        ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
-    if (path.size() >= 32768) return {};
-    path.resize(path.size() * 2);
-  }
-}
-
-std::vector<std::uint8_t> Win32Shell::VersionResource() {
-  // VS_VERSION_INFO is resource 1 of type 16 (RT_VERSION). Resources of the
-  // running module stay mapped for its whole life: nothing to free.
-  const HRSRC found = ::FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));
-  if (found == nullptr) return {};
-  const HGLOBAL loaded = ::LoadResource(nullptr, found);
-  const DWORD size = ::SizeofResource(nullptr, found);
-  const auto* bytes = static_cast<const std::uint8_t*>(::LockResource(loaded));
-  if (bytes == nullptr) return {};
-  return {bytes, bytes + size};
 }
 
 }  // namespace hovrel

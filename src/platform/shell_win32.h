@@ -10,9 +10,8 @@ class Win32Shell final : public Shell {
   bool Shell_NotifyIconA(unsigned message, const TrayRecord& record) override;
   void ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters,
                      const char* directory, int showCommand) override;
-  void StartProgram(const std::string& commandLine, int showCommand) override;
-  std::string ProgramFileName() override;
-  std::vector<std::uint8_t> VersionResource() override;
+  void StartProgram(const std::string& application, const std::string& commandLine,
+                    int showCommand) override;
 };
 
 }  // namespace hovrel

@@ -5,7 +5,7 @@
 
 #include "platform/shell.h"
 #include "tray/tray_icon_data.h"
-#include "ui/window_state.h"
+#include "forms/window_state.h"
 
 namespace hovrel {
 

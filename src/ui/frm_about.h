@@ -4,7 +4,8 @@
 #pragma once
 
 #include "platform/shell.h"
-#include "ui/form_host.h"
+#include "forms/form_host.h"
+#include "ui/command_id.h"
 
 namespace hovrel {
 

@@ -4,7 +4,7 @@
 #include "inventory/end_apps.h"
 #include "inventory/placement.h"
 #include "inventory/window_list.h"
-#include "links/build_number.h"
+#include "ui/build_number.h"
 #include "links/read_me.h"
 #include "links/web_links.h"
 #include "tray/tray_notification.h"
@@ -53,8 +53,8 @@ constexpr Wiring kWiring[] = {
 
 }  // namespace
 
-frmMain::frmMain(WindowSystem& ws, Shell& shell, Forms& forms, FormHost& form)
-    : ws_(ws), shell_(shell), forms_(forms), form_(form), lstApp_(form.ListControl(CommandId::lstApp)) {}
+frmMain::frmMain(WindowSystem& ws, Shell& shell, ProgramFiles& files, Forms& forms, FormHost& form)
+    : ws_(ws), shell_(shell), files_(files), forms_(forms), form_(form), lstApp_(form.ListControl(CommandId::lstApp)) {}
 
 void frmMain::Form_Load() {
   AppFilterMask = kAppFilterMask;
@@ -149,7 +149,7 @@ void frmMain::mnuAlwaysOnTop_Click() {
   SetTopMost(onTop);
 }
 
-void frmMain::mnuReadMe_Click() { OpenReadMe(shell_); }
+void frmMain::mnuReadMe_Click() { OpenReadMe(shell_, files_); }
 
 // The owner is read at each click: the window's handle is the shell's
 // parent for any message it shows.
@@ -172,7 +172,7 @@ void frmMain::mnuAbout_Click() {
   // number is filled in every time.
   const std::unique_ptr<FormHost> window = forms_.Create(kAboutForm);
   frmAbout about(shell_, *window);
-  window->SetCaption(CommandId::BuildNo, BuildNumber(shell_));
+  window->SetCaption(CommandId::BuildNo, BuildNumber(files_));
   window->ShowModal(about);
 }
 
@@ -184,7 +184,7 @@ void frmMain::popRestore_Click() {
 void frmMain::popExit_Click() { mnuExit_Click(); }
 
 void frmMain::FindAllApps() {
-  hovrel::FindAllApps(ws_, lstApp_, form_.hWnd(), form_.Checked(CommandId::mnuShowOnlyApp),
+  RebuildWindowList(ws_, lstApp_, form_.hWnd(), form_.Checked(CommandId::mnuShowOnlyApp),
                       AppFilterMask);
 }
 

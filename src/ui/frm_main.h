@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/program_files.h"
 #include "platform/shell.h"
 #include "platform/window_system.h"
 #include "tray/tray_icon.h"
 #include "tray/tray_icon_data.h"
-#include "ui/form_host.h"
+#include "forms/form_host.h"
+#include "ui/command_id.h"
 
 namespace hovrel {
 
@@ -19,7 +21,7 @@ namespace hovrel {
 class frmMain final : public FormEvents {
  public:
   // `form` is the window built from kMainForm; `forms` builds the About box.
-  frmMain(WindowSystem& ws, Shell& shell, Forms& forms, FormHost& form);
+  frmMain(WindowSystem& ws, Shell& shell, ProgramFiles& files, Forms& forms, FormHost& form);
   frmMain(const frmMain&) = delete;
   frmMain& operator=(const frmMain&) = delete;
 
@@ -70,6 +72,7 @@ class frmMain final : public FormEvents {
 
   WindowSystem& ws_;
   Shell& shell_;
+  ProgramFiles& files_;
   Forms& forms_;
   FormHost& form_;
   ListBox& lstApp_;

@@ -3,7 +3,8 @@
 // this; the tests make a headless one.
 #pragma once
 
-#include "ui/form_description.h"
+#include "forms/form_description.h"
+#include "ui/command_id.h"
 
 namespace hovrel {
 

@@ -11,16 +11,16 @@
 #include <optional>
 #include <tuple>
 
-#include "links/build_number.h"
+#include "ui/build_number.h"
 #include "sim/fake_shell.h"
 #include "sim/headless_form.h"
 #include "sim/simulated_desktop.h"
 #include "tray/tray_icon_data.h"
 #include "tray/tray_notification.h"
-#include "ui/form_layout.h"
+#include "forms/form_layout.h"
 #include "ui/frm_main.h"
 #include "ui/frm_main_description.h"
-#include "ui/menu_tree.h"
+#include "forms/menu_tree.h"
 
 namespace hovrel {
 namespace {
@@ -43,9 +43,10 @@ struct Program {
 
   sim::SimulatedDesktop desktop;
   sim::FakeShell shell;
+  sim::FixedFiles files;
   sim::HeadlessForms forms{desktop};
   sim::HeadlessForm form{desktop, kMainForm, forms};
-  frmMain main{desktop, shell, forms, form};
+  frmMain main{desktop, shell, files, forms, form};
   sim::FakeListBox& list = form.List(CommandId::lstApp);
 };
 
@@ -298,9 +299,9 @@ TEST(FrmMainHelp, ReadMeStartsNotepadOnTheFileBesideTheProgramAtEveryClick) {
   p.Start();
   std::vector<sim::StartCall> expected;
   for (const auto& [programFile, commandLine] : cases) {
-    p.shell.programFileName = programFile;
+    p.files.programFileName = programFile;
     p.form.Click(CommandId::mnuReadMe);
-    expected.push_back({commandLine, SW_SHOWNORMAL});
+    expected.push_back({"C:\\Windows\\system32\\notepad.exe", commandLine, SW_SHOWNORMAL});
   }
   EXPECT_EQ(p.shell.startCalls, expected);
   EXPECT_TRUE(p.shell.executeCalls.empty());
@@ -308,7 +309,7 @@ TEST(FrmMainHelp, ReadMeStartsNotepadOnTheFileBesideTheProgramAtEveryClick) {
 
 TEST(FrmMainHelp, AboutShowsItsBuildAndOpensItsAddressesForItself) {
   Program p;
-  p.shell.versionResource = sim::VersionBlock(2140);
+  p.files.versionResource = sim::VersionBlock(2140);
   p.Start();
   std::vector<std::string> shown;
   std::vector<Hwnd> windows;
@@ -325,7 +326,7 @@ TEST(FrmMainHelp, AboutShowsItsBuildAndOpensItsAddressesForItself) {
     about.Click(CommandId::btnOK);
   };
   p.form.Click(CommandId::mnuAbout);
-  p.shell.versionResource = sim::VersionBlock(2141);
+  p.files.versionResource = sim::VersionBlock(2141);
   p.form.Click(CommandId::mnuAbout);
 
   EXPECT_EQ(shown, (std::vector<std::string>{"Version 2.0 Build 2140", "Version 2.0 Build 2141"}));
@@ -344,8 +345,8 @@ TEST(FrmMainHelp, AboutShowsItsBuildAndOpensItsAddressesForItself) {
 TEST(BuildNumberTest, ReadsTheRevisionAndRejectsWhatIsNoVersionBlock) {
   for (const std::uint16_t revision : {0, 2140, 65535})
     EXPECT_EQ(RevisionFromVersionInfo(sim::VersionBlock(revision)), revision);
-  sim::FakeShell shell;
-  EXPECT_EQ(BuildNumber(shell), "") << "no version resource";
+  sim::FixedFiles files;
+  EXPECT_EQ(BuildNumber(files), "") << "no version resource";
   // Written over a whole block: offset, value, width in bytes (none: cut there).
   const std::tuple<const char*, std::size_t, std::uint32_t, int> cases[] = {
       {"wrong signature", 40, 0xFEEF04BC, 4},

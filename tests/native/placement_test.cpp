@@ -41,7 +41,7 @@ TEST(PlacementTest, EachCommandRestoresAsItsRuleSaysAndPutsTheWindowInItsBand) {
     const Hwnd target = desktop.Add(sim::WindowOptions{"Target", kFramedStyle | (c.minimised ? WS_MINIMIZE : 0), c.startsTopmost});
     desktop.Add(sim::WindowOptions{"Other topmost", kFramedStyle, true});
     desktop.Add("Ordinary above the target");
-    FindAllApps(desktop, list, self, false, kAppFilterMask);
+    RebuildWindowList(desktop, list, self, false, kAppFilterMask);
     list.Select(list.Find("Target"));
     const auto rows = list.Rows();
 
@@ -66,7 +66,7 @@ TEST(PlacementTest, CommandsOnARowWhoseWindowHasGoneDoNothingAndSayNothing) {
     desktop.Add("Other");
     const Hwnd gone = desktop.Add(sim::WindowOptions{"Closed meanwhile", sim::kFramedStyle | WS_MINIMIZE, true});
     const Hwnd self = desktop.Add("Quarrow Hovrel");
-    FindAllApps(desktop, list, self, false, kAppFilterMask);
+    RebuildWindowList(desktop, list, self, false, kAppFilterMask);
     list.Select(list.Find("Closed meanwhile"));
     desktop.Remove(gone);
     const std::vector<Hwnd> order = desktop.ZOrder();
@@ -106,7 +106,7 @@ TEST_F(EndAppsTest, AsksEveryWindowWhoseTitleHoldsTheSelectedRowsTextWithItsCase
   std::vector<Hwnd> handles;
   for (const auto& [title, asked] : cases) handles.push_back(Add(title));
   sim::FakeListBox list;
-  FindAllApps(desktop, list, self, false, kAppFilterMask);
+  RebuildWindowList(desktop, list, self, false, kAppFilterMask);
   list.Select(list.Find("Hovrel"));
   EXPECT_TRUE(EndSelectedTask(desktop, list));
   for (std::size_t i = 0; i < handles.size(); ++i)

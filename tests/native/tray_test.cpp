@@ -11,7 +11,7 @@
 #include "tray/tray_icon.h"
 #include "tray/tray_icon_data.h"
 #include "tray/tray_notification.h"
-#include "ui/form_host.h"
+#include "forms/form_host.h"
 
 namespace hovrel {
 namespace {

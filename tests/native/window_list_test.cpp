@@ -25,7 +25,7 @@ using sim::Rows;
 class WindowListTest : public ::testing::Test {
  protected:
   Rows Rebuild(bool showOnlyApps = true) {
-    FindAllApps(desktop, list, self, showOnlyApps, kAppFilterMask);
+    RebuildWindowList(desktop, list, self, showOnlyApps, kAppFilterMask);
     return list.Rows();
   }
 
@@ -113,7 +113,7 @@ TEST_F(WindowListTest, WindowDestroyedUnderTheWalkDoesNotCutTheListShort) {
     desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) {
       if (hwnd == b && op == after) desktop.Remove(b);
     };
-    FindAllApps(desktop, list, self, true, kAppFilterMask);
+    RebuildWindowList(desktop, list, self, true, kAppFilterMask);
     std::vector<std::string> titles;
     for (const auto& row : list.Rows()) titles.push_back(row.first);
     EXPECT_EQ(titles, expected) << after;
@@ -163,7 +163,7 @@ TEST(WindowListHardening, TenThousandWindowsAreListedSortedWithTheirOwnHandles) 
   for (int i = 0; i < 10'000; ++i) desktop.Add(std::to_string(10'000 - i) + " " + random.PlainTitle());
   int reads = 0;
   desktop.afterEachRead = [&](std::string_view, Hwnd) { ++reads; };
-  FindAllApps(desktop, list, self, true, kAppFilterMask);
+  RebuildWindowList(desktop, list, self, true, kAppFilterMask);
   EXPECT_EQ(FirstFault(desktop, list.Rows(), self, true), "");
   // One pass: the first step, four calls per window, and the check that
   // the last window really is the last.
@@ -184,7 +184,7 @@ TEST(WindowListHardening, RandomDesktopsListExactlyTheTitledWindowsThatPass) {
       if (i == selfAt) self = hwnd;
     }
     const bool filterOn = random.Chance(50);
-    FindAllApps(desktop, list, self, filterOn, kAppFilterMask);
+    RebuildWindowList(desktop, list, self, filterOn, kAppFilterMask);
     ASSERT_EQ(FirstFault(desktop, list.Rows(), self, filterOn), "") << "seed " << seed;
   }
 }
@@ -229,7 +229,7 @@ TEST(WindowListHardening, RebuildOnAChurningDesktopListsOnlyWhatItRead) {
     Churn churn(desktop, self, seed);
     desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) { churn.AfterRead(op, hwnd); };
     // The filter off: the churn then decides alone what may be missing.
-    FindAllApps(desktop, list, self, false, kAppFilterMask);
+    RebuildWindowList(desktop, list, self, false, kAppFilterMask);
     desktop.afterEachRead = nullptr;
 
     std::set<Hwnd> listed;

@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "inventory/list_box.h"
+#include "forms/list_box.h"
 #include "platform/window_system.h"
 
 namespace hovrel::sim {

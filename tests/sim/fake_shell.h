@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/program_files.h"
 #include "platform/shell.h"
 
 namespace hovrel::sim {
@@ -24,9 +25,19 @@ struct ExecuteCall {
 };
 
 struct StartCall {
-  std::string commandLine;
+  std::string application, commandLine;
   int showCommand;
   bool operator==(const StartCall&) const = default;
+};
+
+class FixedFiles final : public ProgramFiles {
+ public:
+  std::string ProgramFileName() override { return programFileName; }
+  std::string SystemDirectory() override { return "C:\\Windows\\system32"; }
+  std::vector<std::uint8_t> VersionResource() override { return versionResource; }
+
+  std::string programFileName = "C:\\Program Files\\Quarrow\\hovrel.exe";
+  std::vector<std::uint8_t> versionResource;
 };
 
 class FakeShell final : public Shell {
@@ -40,13 +51,11 @@ class FakeShell final : public Shell {
     const auto nullable = [](const char* text) { return text ? std::optional<std::string>(text) : std::nullopt; };
     executeCalls.push_back({owner, verb, file, nullable(parameters), nullable(directory), showCommand});
   }
-  void StartProgram(const std::string& commandLine, int showCommand) override { startCalls.push_back({commandLine, showCommand}); }
-  std::string ProgramFileName() override { return programFileName; }
-  std::vector<std::uint8_t> VersionResource() override { return versionResource; }
+  void StartProgram(const std::string& application, const std::string& commandLine, int showCommand) override {
+    startCalls.push_back({application, commandLine, showCommand});
+  }
 
   bool notifyAnswer = true;
-  std::string programFileName = "C:\\Program Files\\Quarrow\\hovrel.exe";
-  std::vector<std::uint8_t> versionResource;
 
   std::vector<NotifyCall> notifyCalls;
   std::vector<ExecuteCall> executeCalls;

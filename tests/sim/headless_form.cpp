@@ -2,7 +2,7 @@
 #include "sim/headless_form.h"
 
 #include "tray/tray_notification.h"
-#include "ui/form_layout.h"
+#include "forms/form_layout.h"
 
 namespace hovrel::sim {
 
@@ -17,7 +17,7 @@ HeadlessForm::HeadlessForm(SimulatedDesktop& desktop, const FormDescription& for
     captions_[control.name] = std::string(control.caption);
   }
   for (const MenuSpec& item : form.menus)
-    if (item.name != CommandId::None) checked_[item.name] = (item.state & kChecked) != 0;
+    if (item.name != kNoCommand) checked_[item.name] = (item.state & kChecked) != 0;
 }
 
 void HeadlessForm::MouseMove(std::uintptr_t wParam, std::intptr_t lParam) {

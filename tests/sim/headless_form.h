@@ -12,7 +12,7 @@
 
 #include "sim/fake_list_box.h"
 #include "sim/simulated_desktop.h"
-#include "ui/form_host.h"
+#include "forms/form_host.h"
 
 namespace hovrel::sim {
 

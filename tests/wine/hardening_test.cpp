@@ -36,7 +36,7 @@ std::wstring Numbered(const std::wstring& token, int number) {
 
 class HardeningTest : public ::testing::Test {
  protected:
-  void Rebuild(bool filterOn) { FindAllApps(ws, host.List(), host.handle(), filterOn, kAppFilterMask); }
+  void Rebuild(bool filterOn) { RebuildWindowList(ws, host.List(), host.handle(), filterOn, kAppFilterMask); }
 
   Win32WindowSystem ws;
   HostWindow host;

@@ -36,7 +36,7 @@ bool IsAbove(HWND upper, HWND lower) {
 class InventoryTest : public ::testing::Test {
  protected:
   void Rebuild(bool filterOn = true) {
-    FindAllApps(ws, host.List(), host.handle(), filterOn, kAppFilterMask);
+    RebuildWindowList(ws, host.List(), host.handle(), filterOn, kAppFilterMask);
   }
   // Rebuilds, selects the window's row and returns it.
   int SelectRowOf(Hwnd hwnd, bool filterOn = true) {

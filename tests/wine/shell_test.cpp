@@ -2,6 +2,7 @@
 // 152-byte record is taken by the shell, Notepad opens the read-me from a
 // directory with blanks in its name, and the program finds its own file.
 #include "links/read_me.h"
+#include "platform/program_files_win32.h"
 #include "platform/shell_win32.h"
 #include "support/fixture_windows.h"
 #include "tray/tray_icon_data.h"
@@ -22,7 +23,7 @@ BOOL CALLBACK FindReadMeWindow(HWND hwnd, LPARAM lParam) {
 }
 
 TEST(ShellTest, ProgramFileNameIsThisProgramsPath) {
-  const std::string file = Win32Shell().ProgramFileName();
+  const std::string file = Win32ProgramFiles().ProgramFileName();
   EXPECT_TRUE(file.ends_with("\\hovrel_wine_tests.exe")) << "got \"" << file << "\"";
   const DWORD attributes = ::GetFileAttributesA(ProgramDirectory(file).c_str());
   EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
@@ -50,7 +51,7 @@ TEST(ShellTest, NotepadOpensTheReadMeFromADirectoryWithBlanks) {
   const std::string readMe = directory + "\\readme.txt";
   std::ofstream(readMe) << "Quarrow Hovrel\r\n";
 
-  Win32Shell().StartProgram(ReadMeCommandLine(directory + "\\hovrel.exe"), SW_SHOWNORMAL);
+  Win32Shell().StartProgram(NotepadPath(Win32ProgramFiles().SystemDirectory()), ReadMeCommandLine(directory + "\\hovrel.exe"), SW_SHOWNORMAL);
   HWND found = nullptr;
   const bool shown = WaitUntil([&] {
     found = nullptr;

@@ -3,7 +3,7 @@
 // window with a real sorted list box. Each is released by its destructor.
 #pragma once
 
-#include "platform/list_box_win32.h"
+#include "forms/win32/list_box_win32.h"
 #include "platform/window_system.h"
 
 // After our headers: see window_system.h.

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "platform/shell.h"
+#include "platform/program_files.h"
 
 namespace hovrel {
 
@@ -17,6 +17,6 @@ std::optional<std::uint16_t> RevisionFromVersionInfo(std::span<const std::uint8_
 
 // The revision as decimal digits, or empty text if the program has no
 // readable version resource.
-std::string BuildNumber(Shell& shell);
+std::string BuildNumber(ProgramFiles& files);
 
 }  // namespace hovrel

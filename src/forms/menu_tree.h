@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/form_description.h"
+#include "forms/form_description.h"
 
 namespace hovrel {
 

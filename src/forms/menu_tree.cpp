@@ -1,5 +1,5 @@
 // The menu table as a tree; see menu_tree.h.
-#include "ui/menu_tree.h"
+#include "forms/menu_tree.h"
 
 #include <cctype>
 

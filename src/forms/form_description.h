@@ -1,6 +1,6 @@
 // The plain types in which a window is described as data: the window itself,
 // its controls and its menu tree, with positions and sizes in twips. The
-// tables of each form use them; the window builder (platform/) and the
+// tables of each form use them; the window builder (forms/win32/) and the
 // headless forms of the tests read them.
 #pragma once
 
@@ -8,9 +8,12 @@
 #include <span>
 #include <string_view>
 
-#include "ui/command_id.h"
-
 namespace hovrel {
+
+// The number of a control or menu item. The program names the values
+// (ui/command_id.h); the toolkit only hands them on, and 0 means none.
+enum class CommandId : unsigned short;
+inline constexpr CommandId kNoCommand{};
 
 inline constexpr int kTwipsPerInch = 1440;
 
@@ -38,7 +41,7 @@ struct ControlSpec {
   int left, top, width, height;  // twips, relative to the container
   int tabIndex;
   std::uint32_t options;
-  CommandId container = CommandId::None;  // None: the form itself
+  CommandId container = kNoCommand;  // none: the form itself
   int picture = 0;                        // icon resource of an image, 0 for none
 };
 

@@ -1,5 +1,5 @@
 // The small interface between a form's portable handlers and the window that
-// was built for it. The window builder (platform/form_win32.*) implements
+// was built for it. The window builder (forms/win32/form_win32.*) implements
 // FormHost for real windows, the tests a headless double; a form's handler
 // class implements FormEvents and is told of its window's events. Forms makes
 // further windows (the About box) from their descriptions.
@@ -10,11 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "inventory/list_box.h"
+#include "forms/list_box.h"
 #include "platform/window_system.h"
-#include "ui/command_id.h"
-#include "ui/form_description.h"
-#include "ui/window_state.h"
+#include "forms/form_description.h"
+#include "forms/window_state.h"
 
 namespace hovrel {
 

@@ -1,5 +1,5 @@
 // The sorted list box that shows the window list, as the inventory sees it.
-// The main window's real LISTBOX implements it in platform/; the tests use a
+// The main window's real LISTBOX implements it in forms/win32/; the tests use a
 // headless double.
 #pragma once
 

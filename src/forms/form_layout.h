@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "ui/form_description.h"
+#include "forms/form_description.h"
 
 namespace hovrel {
 

@@ -1,16 +1,17 @@
-// The window builder: makes a real window from a form description (window,
-// controls, menus, shortcuts, fonts and icons at the screen's resolution),
-// raises the form's events from its messages and runs the message loops, the
-// program's and a modal window's. The only code that creates windows;
-// Win32Forms hands it to the portable code.
+// The forms toolkit on real windows: Win32Form is the FormHost of a window
+// built from a form description (form_builder_win32.cpp), Win32Forms makes
+// them for the portable code. The program's entry point runs the main
+// form's message loop through it.
 #pragma once
 
 #include <memory>
 
-#include "ui/form_description.h"
-#include "ui/form_host.h"
+#include "forms/form_description.h"
+#include "forms/form_host.h"
 
 namespace hovrel {
+
+class FormWindow;
 
 class Win32Form final : public FormHost {
  public:
@@ -46,8 +47,7 @@ class Win32Form final : public FormHost {
   [[noreturn]] void End() override;
 
  private:
-  class Window;
-  std::unique_ptr<Window> window_;
+  std::unique_ptr<FormWindow> window_;
 };
 
 class Win32Forms final : public Forms {

@@ -1,5 +1,5 @@
 // A sorted LISTBOX behind the ListBox interface.
-#include "platform/list_box_win32.h"
+#include "forms/win32/list_box_win32.h"
 
 // After our headers: see window_system.h.
 #include <windows.h>

@@ -1,7 +1,7 @@
 // The ListBox interface on a real LBS_SORT list box control.
 #pragma once
 
-#include "inventory/list_box.h"
+#include "forms/list_box.h"
 #include "platform/window_system.h"
 
 namespace hovrel {

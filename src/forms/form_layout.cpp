@@ -1,5 +1,5 @@
 // Twips to pixels and creation order; see form_layout.h.
-#include "ui/form_layout.h"
+#include "forms/form_layout.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -39,7 +39,7 @@ int TwipsToPixels(int twips, int dpi) {
 }
 
 const ControlSpec* FindControl(std::span<const ControlSpec> controls, CommandId name) {
-  if (name == CommandId::None) return nullptr;
+  if (name == kNoCommand) return nullptr;
   const auto found = std::find_if(controls.begin(), controls.end(),
                                   [name](const ControlSpec& c) { return c.name == name; });
   return found == controls.end() ? nullptr : &*found;

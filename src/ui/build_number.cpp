@@ -1,5 +1,5 @@
 // Reading the program's revision; see build_number.h.
-#include "links/build_number.h"
+#include "ui/build_number.h"
 
 #include <string_view>
 #include <vector>
@@ -46,8 +46,8 @@ std::optional<std::uint16_t> RevisionFromVersionInfo(std::span<const std::uint8_
   return static_cast<std::uint16_t>(ReadLittleEndian(block, kFileVersionLsOffset, 4) & 0xFFFF);
 }
 
-std::string BuildNumber(Shell& shell) {
-  const std::vector<std::uint8_t> block = shell.VersionResource();
+std::string BuildNumber(ProgramFiles& files) {
+  const std::vector<std::uint8_t> block = files.VersionResource();
   const std::optional<std::uint16_t> revision = RevisionFromVersionInfo(block);
   return revision ? std::to_string(*revision) : std::string();
 }

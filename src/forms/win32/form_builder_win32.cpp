@@ -1,0 +1,215 @@
+// The window builder: makes a form's window, controls, fonts, icons, menus
+// and shortcuts from its description, at the screen's resolution. The only
+// code that creates windows.
+#include "forms/win32/form_window_win32.h"
+
+#include <commctrl.h>
+
+#include "platform/win32_handle.h"
+
+namespace hovrel {
+namespace {
+
+struct BorderStyleBits {
+  BorderStyle border;
+  DWORD style;
+  DWORD exStyle;
+};
+
+// No WS_THICKFRAME and no maximise box: the user cannot resize either kind.
+constexpr BorderStyleBits kBorderStyles[] = {
+    {BorderStyle::FixedSingle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0},
+    {BorderStyle::FixedDialog, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN,
+     WS_EX_DLGMODALFRAME},
+};
+
+struct ControlClass {
+  ControlKind kind;
+  const char* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+constexpr ControlClass kControlClasses[] = {
+    {ControlKind::CommandButton, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
+    // A frame lies above the controls it holds, which are created after it
+    // so that its access key reaches them. Transparent, it does not clip
+    // them: Wine would otherwise never paint the list's sunken border.
+    {ControlKind::Frame, "BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT},
+    // The list fills its frame exactly as laid out, not rounded down to
+    // whole rows.
+    {ControlKind::ListBox, "LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+     WS_EX_CLIENTEDGE},
+    {ControlKind::Image, "STATIC", SS_ICON, 0},
+    {ControlKind::Label, "STATIC", SS_LEFT | SS_NOPREFIX, 0},
+    {ControlKind::TextField, "EDIT", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, 0},
+};
+
+template <typename Row, typename Key>
+const Row& RowFor(const auto& table, Key key, Key Row::*field) {
+  for (const Row& row : table)
+    if (row.*field == key) return row;
+  return table[0];
+}
+
+DWORD ControlStyle(const ControlSpec& control) {
+  DWORD style = WS_CHILD | RowFor<ControlClass>(kControlClasses, control.kind, &ControlClass::kind).style;
+  if (!(control.options & kHidden)) style |= WS_VISIBLE;
+  if (control.options & kDefaultButton) style = (style & ~BS_PUSHBUTTON) | BS_DEFPUSHBUTTON;
+  if (control.options & kSorted) style |= LBS_SORT;
+  if (control.options & kLinkLook) style &= ~WS_TABSTOP;
+  return style;
+}
+
+Dpi ScreenDpi() {
+  // Per-monitor awareness is declared in the manifest, so this is the
+  // screen's real resolution, not a virtualised 96.
+  HDC screen = ::GetDC(nullptr);
+  const Dpi dpi{::GetDeviceCaps(screen, LOGPIXELSX), ::GetDeviceCaps(screen, LOGPIXELSY)};
+  ::ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+OwnedIcon LoadIconResource(int resource, int width, int height) {
+  if (resource == 0) return {};
+  // A missing resource gives no icon; the window then shows the default.
+  return OwnedIcon(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                                   MAKEINTRESOURCEA(resource), IMAGE_ICON, width,
+                                                   height, LR_DEFAULTCOLOR)));
+}
+
+}  // namespace
+
+FormWindow::FormWindow(FormHost& owner, const FormDescription& form)
+    : owner_(owner), form_(form), dpi_(ScreenDpi()) {}
+
+void FormWindow::Create() {
+  static const ATOM formClass = [] {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &Procedure;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kFormClass;
+    return ::RegisterClassExA(&windowClass);
+  }();
+  (void)formClass;
+
+  const auto& bits = RowFor<BorderStyleBits>(kBorderStyles, form_.border, &BorderStyleBits::border);
+  DWORD style = bits.style | (form_.minButton ? WS_MINIMIZEBOX : 0);
+  DWORD exStyle = bits.exStyle | (form_.showInTaskbar ? WS_EX_APPWINDOW : 0);
+  const MenuTree tree = BuildMenuTree(form_.menus);
+  const PixelSize client = ClientSize(form_, dpi_);
+  RECT frame{0, 0, client.width, client.height};
+  ::AdjustWindowRectEx(&frame, style, !tree.bar.empty(), exStyle);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  const std::string caption(form_.caption);
+  // An unowned top-level window always gets a taskbar button; one owned by
+  // a hidden window gets none.
+  if (!form_.showInTaskbar)
+    owner_window_ = OwnedWindow(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                                  nullptr, ::GetModuleHandleA(nullptr), nullptr));
+  ::CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, left, top, width, height,
+                    owner_window_.get(), nullptr, ::GetModuleHandleA(nullptr), this);
+  if (hwnd_ == nullptr) return;
+
+  bigIcon_ = LoadIconResource(form_.icon, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+  smallIcon_ =
+      LoadIconResource(form_.icon, ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
+  if (bigIcon_) ::SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  if (smallIcon_)
+    ::SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+
+  for (const ControlSpec* control : CreationOrder(form_.controls)) CreateControl(*control);
+  BuildMenus();
+  BuildAccelerators();
+}
+
+HFONT FormWindow::FontFor(const ControlSpec& control) {
+  const bool bold = control.options & kBold;
+  const bool underlined = control.options & kLinkLook;
+  OwnedFont& font = fonts_[{bold, underlined}];
+  if (!font) {
+    const std::string face(form_.font.face);
+    font = OwnedFont(::CreateFontA(FontHeight(form_.font, dpi_.y), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+                                   FALSE, underlined, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                   face.c_str()));
+  }
+  return font.get();
+}
+
+HWND FormWindow::CreateControl(const ControlSpec& control) {
+  const ControlClass& kind = RowFor<ControlClass>(kControlClasses, control.kind, &ControlClass::kind);
+  const PixelRect rect = ControlRect(form_.controls, control, dpi_);
+  const std::string caption(control.caption);
+  // A control inside a frame is made the frame's sibling, not its child, and
+  // placed at the frame's offset: a group box passes no notifications on, so
+  // a list inside it must report to the form directly.
+  HWND hwnd = ::CreateWindowExA(kind.exStyle, kind.className, caption.c_str(), ControlStyle(control),
+                                rect.left, rect.top, rect.width, rect.height, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control.name)),
+                                ::GetModuleHandleA(nullptr), nullptr);
+  if (hwnd == nullptr) return nullptr;
+  ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
+  if (control.options & kDefaultButton) defaultButton_ = control.name;
+  if (control.kind == ControlKind::ListBox) lists_.emplace(control.name, Win32ListBox(FromHwnd(hwnd)));
+  // An edit control tells its parent of no double-click; the field is
+  // listened to directly.
+  if (control.options & kLinkLook)
+    ::SetWindowSubclass(hwnd, &LinkFieldProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+  if (control.kind == ControlKind::Image && control.picture != 0) {
+    OwnedIcon picture = LoadIconResource(control.picture, rect.width, rect.height);
+    if (picture) {
+      ::SendMessageA(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(picture.get()), 0);
+      pictures_.push_back(std::move(picture));
+    }
+  }
+  return hwnd;
+}
+
+HMENU FormWindow::BuildMenu(const MenuNode& node) {
+  HMENU menu = ::CreatePopupMenu();
+  for (const MenuNode& child : node.children) {
+    const MenuSpec& item = *child.item;
+    const std::string caption = DisplayCaption(item);
+    if (IsSeparator(item)) {
+      ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (!child.children.empty()) {
+      ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(child)), caption.c_str());
+    } else {
+      const UINT checked = (item.state & kChecked) ? MF_CHECKED : MF_UNCHECKED;
+      ::AppendMenuA(menu, MF_STRING | checked, static_cast<UINT_PTR>(item.name), caption.c_str());
+    }
+  }
+  return menu;
+}
+
+void FormWindow::BuildMenus() {
+  const MenuTree tree = BuildMenuTree(form_.menus);
+  if (!tree.bar.empty()) {
+    HMENU bar = ::CreateMenu();
+    for (const MenuNode& title : tree.bar) {
+      const std::string caption = DisplayCaption(*title.item);
+      ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(title)), caption.c_str());
+    }
+    // From here on the window owns the bar and destroys it with itself.
+    ::SetMenu(hwnd_, bar);
+  }
+  for (const MenuNode& popup : tree.popups) popups_.emplace(popup.item->name, BuildMenu(popup));
+  menuBarKeys_ = MenuBarAccessKeys(form_.menus);
+}
+
+void FormWindow::BuildAccelerators() {
+  std::vector<ACCEL> table;
+  for (const Accelerator& accelerator : Accelerators(form_.menus))
+    table.push_back({FVIRTKEY, static_cast<WORD>(accelerator.key), static_cast<WORD>(accelerator.command)});
+  if (!table.empty())
+    accelerators_ = OwnedAccelerators(::CreateAcceleratorTableA(table.data(), static_cast<int>(table.size())));
+}
+
+}  // namespace hovrel

@@ -1,0 +1,68 @@
+// The message loops: the program's own and a modal form's, with the
+// shortcut, menu-bar and dialog keys translated for the form they reach.
+#include <cctype>
+
+#include "forms/win32/form_window_win32.h"
+
+namespace hovrel {
+
+void FormWindow::Load(FormEvents& events) {
+  events_ = &events;
+  events.Form_Load();
+  ShowFirstTime();
+}
+
+void FormWindow::ShowFirstTime() {
+  ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+  if (HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
+    ::SetFocus(first);
+    lastFocus_ = first;
+  }
+}
+
+bool FormWindow::MenuBarClaims(const MSG& msg) const {
+  if (msg.message != WM_SYSCHAR) return false;
+  const char key = static_cast<char>(std::tolower(static_cast<int>(msg.wParam & 0xFF)));
+  return menuBarKeys_.find(key) != std::string::npos;
+}
+
+bool FormWindow::Preprocess(MSG& msg) {
+  if (hwnd_ == nullptr || !IsOurs(msg.hwnd)) return false;
+  if (accelerators_ && ::TranslateAcceleratorA(hwnd_, accelerators_.get(), &msg)) return true;
+  // Alt and a letter that a menu-bar title and a control share opens the
+  // menu, as in any window with a menu bar; the dialog manager would press
+  // the control instead.
+  if (MenuBarClaims(msg)) {
+    ::SendMessageA(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, msg.wParam);
+    return true;
+  }
+  return ::IsDialogMessageA(hwnd_, &msg) != FALSE;
+}
+
+int FormWindow::RunMessageLoop() {
+  MSG msg{};
+  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (Preprocess(msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+void FormWindow::RunModalLoop() {
+  // Only this window takes keys meanwhile: the others are disabled, so no
+  // other window's shortcuts or dialog keys need translating here.
+  MSG msg{};
+  while (hwnd_ != nullptr) {
+    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+      // The program's own loop must see the request to quit as well.
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (Preprocess(msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace hovrel
