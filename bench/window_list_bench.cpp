@@ -51,11 +51,9 @@ void Rebuild(benchmark::State& state, bool filterOn) {
 void Walk(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   sim::SimulatedDesktop& desktop = DesktopOf(count).windows;
-  const Hwnd self = DesktopOf(count).self;
   std::vector<char> title;
   for (auto _ : state) {
-    for (Hwnd current = desktop.GetWindow(self, GW_HWNDFIRST); current != 0;
-         current = desktop.GetWindow(current, GW_HWNDNEXT)) {
+    for (const Hwnd current : desktop.ZOrder()) {
       benchmark::DoNotOptimize(desktop.GetWindowLongA(current, GWL_STYLE));
       const int length = desktop.GetWindowTextLengthA(current);
       title.resize(static_cast<std::size_t>(length) + 1);

@@ -2,7 +2,6 @@
 #include "inventory/window_list.h"
 
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace hovrel {
@@ -35,14 +34,20 @@ void ListIfTask(Rebuild& rebuild, Hwnd current) {
   rebuild.lstApp.SetItemData(rebuild.lstApp.NewIndex(), current);
 }
 
-// GetWindow gives 0 for a window that has been destroyed, while a live one
-// always has a first sibling, itself at least.
-bool StillExists(WindowSystem& ws, Hwnd hwnd) { return ws.GetWindow(hwnd, GW_HWNDFIRST) != 0; }
-
-std::unordered_set<Hwnd> ListedHandles(const ListBox& list) {
-  std::unordered_set<Hwnd> handles;
-  for (int i = 0; i < list.ListCount(); ++i) handles.insert(list.ItemData(i));
-  return handles;
+// The top-level windows in z-order as one snapshot. A walk from window to
+// window with GW_HWNDNEXT meets windows that others move or destroy under
+// it: it can list a window twice (raised to the top meanwhile), stop short
+// (the window it stands on sent to the bottom or destroyed), or even run on
+// for ever. EnumWindows takes the whole list first.
+std::vector<Hwnd> TopLevelWindows(WindowSystem& ws) {
+  std::vector<Hwnd> windows;
+  ws.EnumWindows(
+      [](Hwnd hwnd, std::intptr_t lParam) {
+        reinterpret_cast<std::vector<Hwnd>*>(lParam)->push_back(hwnd);
+        return 1;
+      },
+      reinterpret_cast<std::intptr_t>(&windows));
+  return windows;
 }
 
 }  // namespace
@@ -54,29 +59,15 @@ bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t 
 }
 
 void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,
-                 std::uint32_t appFilterMask) {
+                       std::uint32_t appFilterMask) {
   const int lastCount = lstApp.ListCount();
   ListRefill refill(lstApp);
   lstApp.Clear();
   // The desktop rarely changes much between two rebuilds.
   lstApp.Reserve(lastCount);
   Rebuild rebuild{ws, lstApp, self, showOnlyApps, appFilterMask, {}};
-  // A window destroyed while the walk stands on it has no next window, and
-  // the rest of the desktop would silently be missing. Then the walk starts
-  // over once from the top, passing by the windows it has already listed.
-  bool restarted = false;
-  std::unordered_set<Hwnd> listedBeforeRestart;
-  Hwnd current = ws.GetWindow(self, GW_HWNDFIRST);
-  while (current != 0) {
-    if (listedBeforeRestart.count(current) == 0) ListIfTask(rebuild, current);
-    Hwnd next = ws.GetWindow(current, GW_HWNDNEXT);
-    if (next == 0 && !restarted && !StillExists(ws, current)) {
-      restarted = true;
-      listedBeforeRestart = ListedHandles(lstApp);
-      next = ws.GetWindow(self, GW_HWNDFIRST);
-    }
-    current = next;
-  }
+  for (const Hwnd window : TopLevelWindows(ws))
+    ListIfTask(rebuild, window);
 }
 
 }  // namespace hovrel

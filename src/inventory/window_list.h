@@ -1,4 +1,4 @@
-// The window list: walks the top-level windows in z-order and fills the main
+// The window list: takes the top-level windows in z-order and fills the main
 // window's sorted list with their titles, each row carrying its window handle.
 // frmMain calls these for its load, repaint, Refresh and filter toggle.
 #pragma once
@@ -19,6 +19,6 @@ bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t 
 // Empties lstApp and fills it anew, leaving no row selected. The window
 // `self` (the main window) is never listed, and neither is an untitled one.
 void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,
-                 std::uint32_t appFilterMask);
+                       std::uint32_t appFilterMask);
 
 }  // namespace hovrel

@@ -17,8 +17,6 @@ inline constexpr std::uint32_t WS_MINIMIZE = 0x20000000;
 inline constexpr std::uint32_t WS_VISIBLE = 0x10000000;
 inline constexpr std::uint32_t WS_BORDER = 0x00800000;
 
-inline constexpr unsigned GW_HWNDFIRST = 0;
-inline constexpr unsigned GW_HWNDNEXT = 2;
 inline constexpr int GWL_STYLE = -16;
 
 inline constexpr Hwnd HWND_TOP = 0;
@@ -52,7 +50,6 @@ class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
 
-  virtual Hwnd GetWindow(Hwnd hwnd, unsigned cmd) = 0;
   virtual std::int32_t GetWindowLongA(Hwnd hwnd, int index) = 0;
   // An upper bound of the title's length in 8-bit characters.
   virtual int GetWindowTextLengthA(Hwnd hwnd) = 0;

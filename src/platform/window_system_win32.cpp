@@ -23,10 +23,6 @@ BOOL CALLBACK ForwardEnum(HWND hwnd, LPARAM lParam) {
 
 }  // namespace
 
-Hwnd Win32WindowSystem::GetWindow(Hwnd hwnd, unsigned cmd) {
-  return FromHwnd(::GetWindow(ToHwnd(hwnd), cmd));
-}
-
 std::int32_t Win32WindowSystem::GetWindowLongA(Hwnd hwnd, int index) {
   return ::GetWindowLongA(ToHwnd(hwnd), index);
 }

@@ -7,7 +7,6 @@ namespace hovrel {
 
 class Win32WindowSystem final : public WindowSystem {
  public:
-  Hwnd GetWindow(Hwnd hwnd, unsigned cmd) override;
   std::int32_t GetWindowLongA(Hwnd hwnd, int index) override;
   int GetWindowTextLengthA(Hwnd hwnd) override;
   int GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) override;

@@ -94,45 +94,6 @@ TEST_F(WindowListTest, TitlesAreListedAsReadAndCutToTheReportedLength) {
   }
 }
 
-TEST_F(WindowListTest, WindowDestroyedUnderTheWalkDoesNotCutTheListShort) {
-  // The call after which the window under the walk is destroyed. Read in
-  // full before it went, its row stays until the next rebuild.
-  const std::pair<std::string_view, std::vector<std::string>> cases[] = {
-      {"GetWindowTextA", {"A", "B", "C", "D"}},
-      {"GetWindowTextLengthA", {"A", "C", "D"}},
-      {"GetWindowLongA", {"A", "C", "D"}},
-  };
-  for (const auto& [after, expected] : cases) {
-    sim::SimulatedDesktop desktop;
-    // Added bottom first: the z-order is self, A, B, C, D.
-    const Hwnd d = desktop.Add("D");
-    desktop.Add("C");
-    const Hwnd b = desktop.Add("B");
-    desktop.Add("A");
-    const Hwnd self = desktop.Add("Quarrow Hovrel");
-    desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) {
-      if (hwnd == b && op == after) desktop.Remove(b);
-    };
-    RebuildWindowList(desktop, list, self, true, kAppFilterMask);
-    std::vector<std::string> titles;
-    for (const auto& row : list.Rows()) titles.push_back(row.first);
-    EXPECT_EQ(titles, expected) << after;
-    EXPECT_EQ(list.ItemData(list.Find("D")), d) << after;
-  }
-}
-
-TEST_F(WindowListTest, WalkEndsWhenEveryWindowUnderItIsDestroyed) {
-  for (int i = 0; i < 50; ++i) desktop.Add("Window " + std::to_string(i));
-  desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) {
-    if (op == "GetWindowTextA") desktop.Remove(hwnd);
-  };
-  // The first window is listed and destroyed, the walk starts over once,
-  // lists the next and loses its way again: it ends rather than loops.
-  EXPECT_EQ(Rebuild().size(), 2u);
-}
-
-
-
 // The first fault of the rows against the desktop: out of the list box's
 // order (letter case does not count), or not exactly the listable windows
 // each with its own title.
@@ -165,9 +126,8 @@ TEST(WindowListHardening, TenThousandWindowsAreListedSortedWithTheirOwnHandles) 
   desktop.afterEachRead = [&](std::string_view, Hwnd) { ++reads; };
   RebuildWindowList(desktop, list, self, true, kAppFilterMask);
   EXPECT_EQ(FirstFault(desktop, list.Rows(), self, true), "");
-  // One pass: the first step, four calls per window, and the check that
-  // the last window really is the last.
-  EXPECT_LE(reads, 4 * 10'001 + 2);
+  // One pass: three reads per window.
+  EXPECT_LE(reads, 3 * 10'001);
 }
 
 TEST(WindowListHardening, RandomDesktopsListExactlyTheTitledWindowsThatPass) {
@@ -195,13 +155,15 @@ struct Churn {
   void AfterRead(std::string_view op, Hwnd hwnd) {
     if (op == "GetWindowTextLengthA") lengthAtQuery[hwnd] = desktop_.Title(hwnd).size();
     if (op == "GetWindowTextA") titleAtRead[hwnd] = desktop_.Title(hwnd);
-    if (op == "GetWindow" && !desktop_.Exists(hwnd)) lostUnderTheWalk.insert(hwnd);
     if (!random_.Chance(25)) return;
     const std::vector<Hwnd> handles = desktop_.ZOrder();
     const Hwnd victim = random_.Chance(30) ? hwnd : handles[random_.Below(handles.size())];
     if (victim == self_ || !desktop_.Exists(victim)) return;
+    const unsigned change = random_.Below(4);
+    // Raised to the top: a walk from window to window would meet it twice.
+    if (change == 2) return desktop_.SetWindowPos(victim, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     touched.insert(victim);
-    switch (random_.Below(3)) {
+    switch (change) {
       case 0: desktop_.Remove(victim); break;
       case 1: desktop_.Retitle(victim, random_.HostileTitle()); break;
       default: touched.insert(desktop_.Add(sim::WindowOptions{random_.HostileTitle(), random_.Style(), random_.Chance(20)}));
@@ -213,8 +175,7 @@ struct Churn {
   sim::RandomWindows random_;
   std::map<Hwnd, std::size_t> lengthAtQuery;
   std::map<Hwnd, std::string> titleAtRead;
-  // lostUnderTheWalk: gone when the walk tried to step on from them.
-  std::set<Hwnd> touched, lostUnderTheWalk;
+  std::set<Hwnd> touched;
 };
 
 TEST(WindowListHardening, RebuildOnAChurningDesktopListsOnlyWhatItRead) {
@@ -240,9 +201,7 @@ TEST(WindowListHardening, RebuildOnAChurningDesktopListsOnlyWhatItRead) {
       const std::string asRead = churn.titleAtRead.at(hwnd).substr(0, churn.lengthAtQuery.at(hwnd));
       ASSERT_TRUE(text == asRead) << "seed " << seed << ": a row is not the title as read";
     }
-    // One window lost under the walk is made good by starting over; beyond
-    // that, windows further down may be missing, but never wrongly shown.
-    if (churn.lostUnderTheWalk.size() > 1) continue;
+    // Whatever happens to others, a window left alone is never missing.
     for (Hwnd hwnd : before) {
       const bool listable = churn.touched.count(hwnd) == 0 && hwnd != self && !desktop.Title(hwnd).empty();
       EXPECT_TRUE(!listable || listed.count(hwnd) == 1) << "seed " << seed << ": untouched " << desktop.Title(hwnd) << " missing";

@@ -21,16 +21,6 @@ void SimulatedDesktop::Remove(Hwnd hwnd) {
   }
 }
 
-Hwnd SimulatedDesktop::GetWindow(Hwnd hwnd, unsigned cmd) {
-  Hwnd found = 0;
-  if (const Window* window = Find(hwnd)) {
-    const auto next = std::next(window->place);
-    if (cmd == GW_HWNDFIRST) found = order_.front();
-    if (cmd == GW_HWNDNEXT && next != order_.end()) found = *next;
-  }
-  return AfterRead("GetWindow", hwnd, found);
-}
-
 int SimulatedDesktop::GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) {
   std::size_t copied = 0;
   if (capacity > 0) {

@@ -70,7 +70,6 @@ class SimulatedDesktop final : public WindowSystem {
   std::function<void(std::string_view op, Hwnd hwnd)> afterEachRead;
 
   // WindowSystem
-  Hwnd GetWindow(Hwnd hwnd, unsigned cmd) override;
   std::int32_t GetWindowLongA(Hwnd hwnd, int index) override {
     return AfterRead("GetWindowLongA", hwnd, static_cast<std::int32_t>(Exists(hwnd) && index == GWL_STYLE ? Options(hwnd).style : 0));
   }
