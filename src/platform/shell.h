@@ -15,6 +15,7 @@ namespace hovrel {
 // header before <windows.h>, whose macros of the same names would otherwise
 // rewrite the declarations below.
 inline constexpr unsigned NIM_ADD = 0;
+inline constexpr unsigned NIM_MODIFY = 1;
 inline constexpr unsigned NIM_DELETE = 2;
 inline constexpr std::uint32_t NIF_MESSAGE = 0x1;
 inline constexpr std::uint32_t NIF_ICON = 0x2;

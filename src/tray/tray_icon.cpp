@@ -10,7 +10,10 @@ TrayIcon::~TrayIcon() { Delete(); }
 
 void TrayIcon::Add() {
   registered_ = true;
-  present_ = shell_.Shell_NotifyIconA(NIM_ADD, record_);
+  // An add fails also when the shell already shows this icon: after a
+  // "TaskbarCreated" that another program broadcast, or an add that timed
+  // out at logon and went through anyway. A modify tells the two apart.
+  present_ = shell_.Shell_NotifyIconA(NIM_ADD, record_) || shell_.Shell_NotifyIconA(NIM_MODIFY, record_);
 }
 
 void TrayIcon::Delete() {

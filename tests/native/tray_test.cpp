@@ -52,22 +52,26 @@ TEST(TrayIconDataTest, TipKeepsItsZeroAndNeverSplitsALetter) {
 
 TEST(TrayIconTest, EachLifeHandsTheSameRecordToTheShellAndDeletesOnce) {
   // Whether the shell takes the icon; the steps (Add, Delete, Taskbar recreated),
-  // after which the icon ends; what the shell was asked; present before the end.
-  const std::tuple<bool, std::string, std::string, bool> cases[] = {
-      {true, "", "", false},
-      {true, "T", "", false},
-      {true, "A", "AD", true},
-      {true, "AD", "AD", false},
-      {true, "ADT", "AD", false},
-      {true, "AT", "AAD", true},
+  // adds taken, icon shown all the same, the steps after which the icon
+  // ends; what the shell was asked; present before the end.
+  const std::tuple<bool, bool, std::string, std::string, bool> cases[] = {
+      {true, false, "", "", false},
+      {true, false, "T", "", false},
+      {true, false, "A", "AD", true},
+      {true, false, "AD", "AD", false},
+      {true, false, "ADT", "AD", false},
+      {true, false, "AT", "AAD", true},
       // The shell may still show an icon it refused, so it is deleted too.
-      {false, "A", "AD", false},
-      {false, "AT", "AAD", false},
+      {false, false, "A", "AMD", false},
+      {false, false, "AT", "AMAMD", false},
+      // An add refused because the shell has the icon already.
+      {false, true, "AT", "AMAMD", true},
   };
   const TrayIconData data = FillTrayIconData(0x2A, 0x51, "Quarrow Hovrel");
-  for (const auto& [shellTakes, steps, asked, presentBeforeEnd] : cases) {
+  for (const auto& [shellTakes, shownAnyway, steps, asked, presentBeforeEnd] : cases) {
     sim::FakeShell shell;
     shell.notifyAnswer = shellTakes;
+    shell.iconShown = shownAnyway;
     std::optional<TrayIcon> icon{std::in_place, shell, data};
     for (const char step : steps) {
       if (step == 'A') icon->Add();
@@ -79,7 +83,7 @@ TEST(TrayIconTest, EachLifeHandsTheSameRecordToTheShellAndDeletesOnce) {
     icon.reset();
     std::string requests;
     for (const auto& call : shell.notifyCalls) {
-      requests += call.message == NIM_ADD ? 'A' : call.message == NIM_DELETE ? 'D' : '?';
+      requests += "AMD?"[std::min(call.message, 3u)];
       EXPECT_EQ(call.record, PackTrayIconData(data)) << name;
     }
     EXPECT_EQ(requests, asked) << name;

@@ -44,7 +44,7 @@ class FakeShell final : public Shell {
  public:
   bool Shell_NotifyIconA(unsigned message, const TrayRecord& record) override {
     notifyCalls.push_back({message, record});
-    return notifyAnswer;
+    return message == NIM_MODIFY ? iconShown : notifyAnswer;
   }
   void ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters, const char* directory,
                      int showCommand) override {
@@ -56,6 +56,8 @@ class FakeShell final : public Shell {
   }
 
   bool notifyAnswer = true;
+  // Whether a modify finds the icon: the shell may show one it refused to add.
+  bool iconShown = false;
 
   std::vector<NotifyCall> notifyCalls;
   std::vector<ExecuteCall> executeCalls;
