@@ -19,7 +19,7 @@ native_window_list() {
 }
 
 # The DLLs every Windows has; hovrel.exe may import nothing else.
-system_dlls="kernel32.dll user32.dll gdi32.dll shell32.dll comctl32.dll msvcrt.dll advapi32.dll"
+system_dlls="kernel32.dll user32.dll gdi32.dll shell32.dll comctl32.dll msvcrt.dll advapi32.dll ole32.dll"
 
 exe_size() {
   local exe=$1 bytes imports foreign=""

@@ -26,8 +26,8 @@ step "static analysis: clang-tidy and cppcheck"
 bash scripts/analyse.sh build/native
 
 step "Windows build and tests under Wine"
-cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-cmake --build build/windows -j "$jobs"
+cmake --preset windows-release >/dev/null
+cmake --build --preset windows-release -j "$jobs" --target all package
 export WINEPREFIX="$root/build/windows/wineprefix"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 scripts/with-display ctest --test-dir build/windows --output-on-failure

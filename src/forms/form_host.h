@@ -26,6 +26,9 @@ struct MouseMoveEvent {
   std::uintptr_t wParam;
   std::intptr_t lParam;
   float X;  // the horizontal position in lParam, in the form's scale unit
+  // The pointer was at the point in lParam when the message was sent: a
+  // real move. The icon's message comes while the pointer is over the icon.
+  bool atPointer;
 };
 
 class FormEvents {
@@ -93,7 +96,8 @@ class Forms {
  public:
   virtual ~Forms() = default;
   // The window and its controls, built and hidden; no event raised yet.
-  virtual std::unique_ptr<FormHost> Create(const FormDescription& form) = 0;
+  // It stays above `owner`, and has no taskbar button of its own.
+  virtual std::unique_ptr<FormHost> Create(const FormDescription& form, const FormHost& owner) = 0;
 };
 
 }  // namespace hovrel

@@ -9,8 +9,8 @@
 
 namespace hovrel {
 
-bool IsTrayNotification(std::uintptr_t wParam, std::intptr_t lParam) {
-  return wParam == kTrayIconId && lParam >= static_cast<std::intptr_t>(WM_MOUSEMOVE) &&
+bool IsTrayNotification(std::uintptr_t wParam, std::intptr_t lParam, bool atPointer) {
+  return !atPointer && wParam == kTrayIconId && lParam >= static_cast<std::intptr_t>(WM_MOUSEMOVE) &&
          lParam <= static_cast<std::intptr_t>(WM_MOUSEHWHEEL);
 }
 

@@ -14,8 +14,10 @@ inline constexpr int kScalePixels = 3;
 
 // True when a WM_MOUSEMOVE came from the icon: its wParam is the icon's
 // number and its lParam a bare mouse-message number. A real pointer move
-// carries the key flags in wParam and the position in lParam.
-bool IsTrayNotification(std::uintptr_t wParam, std::intptr_t lParam);
+// carries the key flags in wParam and the position in lParam, and happened
+// where the pointer was (atPointer): a drag with the left button along the
+// top row would otherwise pass for the icon's message.
+bool IsTrayNotification(std::uintptr_t wParam, std::intptr_t lParam, bool atPointer);
 
 // Turns the mouse-move event's X (in the form's scale unit) back into the
 // message number: rounded half to even, 0 when it is no 32-bit number.

@@ -75,7 +75,7 @@ void frmMain::Form_Resize() {
 void frmMain::Form_MouseMove(const MouseMoveEvent& event) {
   // A real pointer move over the window carries its position, not an
   // action on the icon, and must not restore or open anything.
-  if (!IsTrayNotification(event.wParam, event.lParam)) return;
+  if (!IsTrayNotification(event.wParam, event.lParam, event.atPointer)) return;
   const std::int32_t message = DecodeTrayMessage(event.X, form_.ScaleMode(), form_.TwipsPerPixelX());
   switch (TrayActionFor(message)) {
     case TrayAction::Restore:
@@ -170,7 +170,7 @@ void frmMain::mnuHomePage_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Li
 void frmMain::mnuAbout_Click() {
   // Built anew at each opening and gone when this returns, so the build
   // number is filled in every time.
-  const std::unique_ptr<FormHost> window = forms_.Create(kAboutForm);
+  const std::unique_ptr<FormHost> window = forms_.Create(kAboutForm, form_);
   frmAbout about(shell_, *window);
   window->SetCaption(CommandId::BuildNo, BuildNumber(files_));
   window->ShowModal(about);

@@ -196,31 +196,35 @@ TEST(FrmMainTray, OnlyTheIconsReleasesAndDoubleClickActOnTheHiddenWindow) {
   constexpr Seen kStillHidden{false, 0};
   constexpr Seen kMenu{false, 1};
   // clang-format off
-  const std::tuple<const char*, std::uintptr_t, std::intptr_t, Seen> cases[] = {
-      {"left release",           kIconNumber, WM_LBUTTONUP,     kRestored},
-      {"double-click",           kIconNumber, WM_LBUTTONDBLCLK, kRestored},
-      {"right release",          kIconNumber, WM_RBUTTONUP,     kMenu},
-      {"left press",             kIconNumber, 0x201,            kStillHidden},
-      {"right press",            kIconNumber, 0x204,            kStillHidden},
-      {"right double-click",     kIconNumber, 0x206,            kStillHidden},
-      {"move over the icon",     kIconNumber, WM_MOUSEMOVE,     kStillHidden},
-      {"another icon's release", 2,           WM_LBUTTONUP,     kStillHidden},
+  constexpr bool kIcon = false, kPointer = true;
+  const std::tuple<const char*, std::uintptr_t, std::intptr_t, bool, Seen> cases[] = {
+      {"left release",           kIconNumber, WM_LBUTTONUP,      kIcon,    kRestored},
+      {"double-click",           kIconNumber, WM_LBUTTONDBLCLK,  kIcon,    kRestored},
+      {"right release",          kIconNumber, WM_RBUTTONUP,      kIcon,    kMenu},
+      {"left press",             kIconNumber, 0x201,             kIcon,    kStillHidden},
+      {"right press",            kIconNumber, 0x204,             kIcon,    kStillHidden},
+      {"right double-click",     kIconNumber, 0x206,             kIcon,    kStillHidden},
+      {"move over the icon",     kIconNumber, WM_MOUSEMOVE,      kIcon,    kStillHidden},
+      {"another icon's release", 2,           WM_LBUTTONUP,      kIcon,    kStillHidden},
       // A real pointer move: key flags in wParam, the position in lParam.
-      {"pointer at x 514",       0,           Position(514, 0), kStillHidden},
-      {"pointer at 517, 30",     0,           Position(517, 30), kStillHidden},
-      {"right-dragged at x 517", 2,           Position(517, 0), kStillHidden},
+      {"pointer at x 514",       0,           Position(514, 0),  kPointer, kStillHidden},
+      {"pointer at 517, 30",     0,           Position(517, 30), kPointer, kStillHidden},
+      {"right-dragged at x 517", 2,           Position(517, 0),  kPointer, kStillHidden},
+      // MK_LBUTTON is the icon's number: only where the pointer was tells.
+      {"left-dragged at x 514",  1,           Position(514, 0),  kPointer, kStillHidden},
+      {"left-dragged at x 517",  1,           Position(517, 0),  kPointer, kStillHidden},
   };
   // clang-format on
   // The form's scale and the screen's resolution decide the event's X.
   const std::pair<int, float> scales[] = {{kScaleTwips, 15}, {kScaleTwips, 12}, {kScalePixels, 15}};
-  for (const auto& [name, wParam, lParam, expected] : cases) {
+  for (const auto& [name, wParam, lParam, atPointer, expected] : cases) {
     for (const auto& [scaleMode, twipsPerPixel] : scales) {
       Program p;
       p.form.scaleMode = scaleMode;
       p.form.twipsPerPixelX = twipsPerPixel;
       p.Start();
       p.form.Minimise();
-      p.form.MouseMove(wParam, lParam);
+      p.form.MouseMove(wParam, lParam, atPointer);
       EXPECT_EQ((Seen{p.form.Visible(), p.form.popups().size()}), expected) << name << " at scale " << scaleMode << ", " << twipsPerPixel;
       EXPECT_EQ(p.form.WindowState(), expected.first ? kWindowNormal : kWindowMinimised) << name;
       for (const auto& popup : p.form.popups())

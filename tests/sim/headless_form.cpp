@@ -6,7 +6,7 @@
 
 namespace hovrel::sim {
 
-std::unique_ptr<FormHost> HeadlessForms::Create(const FormDescription& form) {
+std::unique_ptr<FormHost> HeadlessForms::Create(const FormDescription& form, const FormHost&) {
   return std::make_unique<HeadlessForm>(desktop, form, *this);
 }
 
@@ -20,10 +20,10 @@ HeadlessForm::HeadlessForm(SimulatedDesktop& desktop, const FormDescription& for
     if (item.name != kNoCommand) checked_[item.name] = (item.state & kChecked) != 0;
 }
 
-void HeadlessForm::MouseMove(std::uintptr_t wParam, std::intptr_t lParam) {
+void HeadlessForm::MouseMove(std::uintptr_t wParam, std::intptr_t lParam, bool atPointer) {
   const auto pixels = static_cast<float>(static_cast<std::int16_t>(lParam & 0xFFFF));
   const float x = scaleMode == kScalePixels ? pixels : pixels * twipsPerPixelX;
-  Raise([&](FormEvents& e) { e.Form_MouseMove({wParam, lParam, x}); });
+  Raise([&](FormEvents& e) { e.Form_MouseMove({wParam, lParam, x, atPointer}); });
 }
 
 std::uint32_t HeadlessForm::Picture(CommandId image) const {

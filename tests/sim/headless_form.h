@@ -22,7 +22,7 @@ class HeadlessForm;
 // once the window is unloaded, so one the test left open is counted.
 struct HeadlessForms final : Forms {
   explicit HeadlessForms(SimulatedDesktop& desktop) : desktop(desktop) {}
-  std::unique_ptr<FormHost> Create(const FormDescription& form) override;
+  std::unique_ptr<FormHost> Create(const FormDescription& form, const FormHost& owner) override;
   SimulatedDesktop& desktop;
   std::function<void(HeadlessForm&)> whileModal;
   int leftOpen = 0;
@@ -49,7 +49,7 @@ class HeadlessForm final : public FormHost {
   void TaskbarRecreated() { Raise([](FormEvents& e) { e.TaskbarCreated(); }); }
   // WM_MOUSEMOVE as delivered: X is the low word of lParam, in pixels, given
   // to the handler in the form's scale unit.
-  void MouseMove(std::uintptr_t wParam, std::intptr_t lParam);
+  void MouseMove(std::uintptr_t wParam, std::intptr_t lParam, bool atPointer);
 
   FakeListBox& List(CommandId name) { return *lists_.at(name); }
   std::string ControlCaption(CommandId control) const { return captions_.at(control); }

@@ -61,13 +61,26 @@ DWORD ControlStyle(const ControlSpec& control) {
   return style;
 }
 
-Dpi ScreenDpi() {
+// Before Windows 10 1607 the system's resolution is every monitor's.
+Dpi SystemDpi() {
   // Per-monitor awareness is declared in the manifest, so this is the
   // screen's real resolution, not a virtualised 96.
   HDC screen = ::GetDC(nullptr);
   const Dpi dpi{::GetDeviceCaps(screen, LOGPIXELSX), ::GetDeviceCaps(screen, LOGPIXELSY)};
   ::ReleaseDC(nullptr, screen);
   return dpi;
+}
+
+// The resolution of the monitor the window is on, which with per-monitor
+// awareness may differ from the system's. Looked up by name: user32 has it
+// only from Windows 10 1607 on.
+Dpi WindowDpi(HWND hwnd) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  // Through a plain function pointer type, which GCC lets any other become.
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void (*)()>(
+      ::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  const int dpi = getDpiForWindow != nullptr ? static_cast<int>(getDpiForWindow(hwnd)) : 0;
+  return dpi > 0 ? Dpi{dpi, dpi} : SystemDpi();
 }
 
 OwnedIcon LoadIconResource(int resource, int width, int height) {
@@ -80,8 +93,8 @@ OwnedIcon LoadIconResource(int resource, int width, int height) {
 
 }  // namespace
 
-FormWindow::FormWindow(FormHost& owner, const FormDescription& form)
-    : owner_(owner), form_(form), dpi_(ScreenDpi()) {}
+FormWindow::FormWindow(FormHost& host, const FormDescription& form, HWND owner)
+    : host_(host), form_(form), dpi_(SystemDpi()), owner_(owner) {}
 
 void FormWindow::Create() {
   static const ATOM formClass = [] {
@@ -99,23 +112,26 @@ void FormWindow::Create() {
   const auto& bits = RowFor<BorderStyleBits>(kBorderStyles, form_.border, &BorderStyleBits::border);
   DWORD style = bits.style | (form_.minButton ? WS_MINIMIZEBOX : 0);
   DWORD exStyle = bits.exStyle | (form_.showInTaskbar ? WS_EX_APPWINDOW : 0);
-  const MenuTree tree = BuildMenuTree(form_.menus);
+  const std::string caption(form_.caption);
+  // An owned window gets no taskbar button and always stays above its
+  // owner. Made at the screen's centre first: its size depends on the
+  // resolution of the monitor it lands on.
+  ::CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, ::GetSystemMetrics(SM_CXSCREEN) / 2,
+                    ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, owner_, nullptr,
+                    ::GetModuleHandleA(nullptr), this);
+  if (hwnd_ == nullptr) return;
+  dpi_ = WindowDpi(hwnd_);
   const PixelSize client = ClientSize(form_, dpi_);
   RECT frame{0, 0, client.width, client.height};
-  ::AdjustWindowRectEx(&frame, style, !tree.bar.empty(), exStyle);
+  ::AdjustWindowRectEx(&frame, style, !BuildMenuTree(form_.menus).bar.empty(), exStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  const std::string caption(form_.caption);
-  // An unowned top-level window always gets a taskbar button; one owned by
-  // a hidden window gets none.
-  if (!form_.showInTaskbar)
-    owner_window_ = OwnedWindow(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                                  nullptr, ::GetModuleHandleA(nullptr), nullptr));
-  ::CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, left, top, width, height,
-                    owner_window_.get(), nullptr, ::GetModuleHandleA(nullptr), this);
-  if (hwnd_ == nullptr) return;
+  ::SetWindowPos(hwnd_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  // An elevated program gets no message from a program that runs with less
+  // rights, such as the shell's "TaskbarCreated", unless it lets it through.
+  ::ChangeWindowMessageFilterEx(hwnd_, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
 
   bigIcon_ = LoadIconResource(form_.icon, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
   smallIcon_ =

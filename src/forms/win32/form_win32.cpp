@@ -6,7 +6,8 @@
 
 namespace hovrel {
 
-Win32Form::Win32Form(const FormDescription& form) : window_(std::make_unique<FormWindow>(*this, form)) {
+Win32Form::Win32Form(const FormDescription& form, Hwnd owner)
+    : window_(std::make_unique<FormWindow>(*this, form, ToHwnd(owner))) {
   window_->Create();
 }
 
@@ -77,7 +78,9 @@ bool Win32Form::Visible() const { return ::IsWindowVisible(window_->hwnd_) != FA
 
 void Win32Form::Show() {
   ::ShowWindow(window_->hwnd_, SW_SHOW);
-  ::SetForegroundWindow(window_->hwnd_);
+  // While a modal window that it owns is open, that one is brought to the
+  // front: this one is disabled and takes no input.
+  ::SetForegroundWindow(::GetLastActivePopup(window_->hwnd_));
 }
 
 void Win32Form::Hide() { ::ShowWindow(window_->hwnd_, SW_HIDE); }
@@ -120,8 +123,8 @@ void Win32Form::End() {
 }
 
 
-std::unique_ptr<FormHost> Win32Forms::Create(const FormDescription& form) {
-  return std::make_unique<Win32Form>(form);
+std::unique_ptr<FormHost> Win32Forms::Create(const FormDescription& form, const FormHost& owner) {
+  return std::make_unique<Win32Form>(form, owner.hWnd());
 }
 
 }  // namespace hovrel

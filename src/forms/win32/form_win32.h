@@ -16,7 +16,8 @@ class FormWindow;
 class Win32Form final : public FormHost {
  public:
   // Builds the window and its controls, hidden; no event is raised yet.
-  explicit Win32Form(const FormDescription& form);
+  // An owned window (owner not 0) stays above its owner.
+  explicit Win32Form(const FormDescription& form, Hwnd owner = 0);
   ~Win32Form() override;
   Win32Form(const Win32Form&) = delete;
   Win32Form& operator=(const Win32Form&) = delete;
@@ -52,7 +53,7 @@ class Win32Form final : public FormHost {
 
 class Win32Forms final : public Forms {
  public:
-  std::unique_ptr<FormHost> Create(const FormDescription& form) override;
+  std::unique_ptr<FormHost> Create(const FormDescription& form, const FormHost& owner) override;
 };
 
 }  // namespace hovrel

@@ -9,9 +9,6 @@
 namespace hovrel {
 namespace {
 
-// The link look of the address fields: blue in 0x00BBGGRR, on button face.
-constexpr COLORREF kLinkColour = 0x00C00000;
-
 // Ends the paint of the window's update region on every way out.
 class PaintScope {
  public:
@@ -58,9 +55,13 @@ LRESULT CALLBACK FormWindow::LinkFieldProcedure(HWND hwnd, UINT msg, WPARAM wPar
   return result;
 }
 
-LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
-  // Explorer broadcasts this when it starts again and has lost every icon.
+UINT TaskbarCreatedMessage() {
   static const UINT taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
+  return taskbarCreated;
+}
+
+LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const UINT taskbarCreated = TaskbarCreatedMessage();
   if (msg == taskbarCreated && taskbarCreated != 0) {
     OnTaskbarCreated();
     return 0;
@@ -109,11 +110,18 @@ void FormWindow::OnSize() {
 
 void FormWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
   if (events_ == nullptr) return;
-  // The icon's callback has the same message number as a real move; which
-  // it is, the form's handler tells from the parameters. The position is a
-  // signed pixel count, handed on in the form's unit, twips.
-  const auto pixels = static_cast<short>(LOWORD(lParam));
-  events_->Form_MouseMove({wParam, lParam, static_cast<float>(pixels) * TwipsPerPixelX()});
+  // The icon's callback has the same message number as a real move, and a
+  // drag with the left button along the client's top row has the icon's
+  // wParam (MK_LBUTTON is 1) and an lParam such as 514. A real move is where
+  // the pointer was: its point, on the screen, is what GetMessagePos says.
+  const auto x = static_cast<short>(LOWORD(lParam));
+  POINT point{x, static_cast<short>(HIWORD(lParam))};
+  ::ClientToScreen(hwnd_, &point);
+  const DWORD pointer = ::GetMessagePos();
+  const bool atPointer =
+      point.x == static_cast<short>(LOWORD(pointer)) && point.y == static_cast<short>(HIWORD(pointer));
+  // The position is a signed pixel count, handed on in the form's unit.
+  events_->Form_MouseMove({wParam, lParam, static_cast<float>(x) * TwipsPerPixelX(), atPointer});
 }
 
 LRESULT FormWindow::OnControlColour(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -121,7 +129,8 @@ LRESULT FormWindow::OnControlColour(UINT msg, WPARAM wParam, LPARAM lParam) {
   // WM_CTLCOLOREDIT; both are answered for the address fields.
   if (!IsLinkField(reinterpret_cast<HWND>(lParam))) return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
   HDC dc = reinterpret_cast<HDC>(wParam);
-  ::SetTextColor(dc, kLinkColour);
+  // The system's link colour, which high-contrast themes set readable.
+  ::SetTextColor(dc, ::GetSysColor(COLOR_HOTLIGHT));
   ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
   // A system colour brush belongs to the system: never deleted.
   return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
@@ -161,7 +170,7 @@ void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (clicked || doubleClicked) events_->Command(control->name);
 }
 
-void FormWindow::OnClose() { owner_.Unload(); }
+void FormWindow::OnClose() { host_.Unload(); }
 
 void FormWindow::OnActivate(WPARAM wParam) {
   // A plain window does not remember which control had the focus, as a

@@ -27,10 +27,14 @@ namespace hovrel {
 // The window class every form's window is made of.
 inline constexpr char kFormClass[] = "QuarrowHovrelForm";
 
+// Explorer broadcasts this when it starts again and has lost every icon.
+UINT TaskbarCreatedMessage();
+
 // Everything the window builder made for one form, and the message handlers.
 class FormWindow {
  public:
-  FormWindow(FormHost& owner, const FormDescription& form);
+  // `owner` (none: null) keeps the window above it.
+  FormWindow(FormHost& host, const FormDescription& form, HWND owner);
 
   void Create();
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -68,11 +72,10 @@ class FormWindow {
   bool IsLinkField(HWND control) const;
   float TwipsPerPixelX() const { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi_.x); }
 
-  FormHost& owner_;
+  FormHost& host_;
   const FormDescription& form_;
   Dpi dpi_;
-  // Destroyed after the form's own window, which it owns.
-  OwnedWindow owner_window_;
+  HWND owner_;
   HWND hwnd_ = nullptr;
   FormEvents* events_ = nullptr;
   HWND lastFocus_ = nullptr;

@@ -21,8 +21,8 @@ std::wstring BesideTests(const std::wstring& name) {
   return beside + name;
 }
 
-RunningApp::RunningApp() {
-  std::wstring commandLine = L"\"" + BesideTests(L"hovrel.exe") + L"\"";
+RunningApp::RunningApp(const std::wstring& program) {
+  std::wstring commandLine = L"\"" + program + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   const auto begin = std::chrono::steady_clock::now();

@@ -21,8 +21,9 @@ DWORD ProcessOf(HWND hwnd);
 
 class RunningApp {
  public:
-  // Starts hovrel.exe; started() once its window shows at least one row.
-  RunningApp();
+  // Starts the program (by default hovrel.exe beside the tests) as a user
+  // does; started() once its window shows at least one row.
+  explicit RunningApp(const std::wstring& program = BesideTests(L"hovrel.exe"));
   ~RunningApp();  // ends the process if it still runs
   RunningApp(const RunningApp&) = delete;
   RunningApp& operator=(const RunningApp&) = delete;
