@@ -93,9 +93,18 @@ TEST(OwnerAndPointerTest, ALeftDragAlongTheTopRowIsNoIconClick) {
   ASSERT_TRUE(app.started());
   // MK_LBUTTON is the icon's number, and 517 the right button's release.
   const LPARAM topRow517 = MAKELPARAM(517, 0);
-  POINT pointer{517, 0};
-  ::ClientToScreen(app.window(), &pointer);
-  ::SetCursorPos(pointer.x, pointer.y);
+  // The window is moved rather than the pointer, whose moves Wine may take
+  // in late: its client point (517, 0) comes to lie under the pointer.
+  const auto placeUnderPointer = [&](int offset) {
+    POINT pointer{}, corner{0, 0};
+    ::GetCursorPos(&pointer);
+    ::ClientToScreen(app.window(), &corner);
+    RECT frame{};
+    ::GetWindowRect(app.window(), &frame);
+    ::SetWindowPos(app.window(), nullptr, frame.left + pointer.x - 517 - corner.x + offset,
+                   frame.top + pointer.y - corner.y + offset, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  placeUnderPointer(0);
   app.Post(WM_MOUSEMOVE, MK_LBUTTON, topRow517);
   // Handled after the move, so once it shows, the move has been read.
   app.Menu(CommandId::mnuAlwaysOnTop);
@@ -103,7 +112,7 @@ TEST(OwnerAndPointerTest, ALeftDragAlongTheTopRowIsNoIconClick) {
   EXPECT_EQ(OpenMenu(app), nullptr) << "a drag at x 517 opened the icon's menu";
 
   // The same message while the pointer is elsewhere is the icon's.
-  ::SetCursorPos(pointer.x + 40, pointer.y + 40);
+  placeUnderPointer(40);
   app.Post(WM_MOUSEMOVE, kIconNumber, topRow517);
   EXPECT_TRUE(WaitUntil([&] { return OpenMenu(app) != nullptr; })) << "the icon's right click opened no menu";
   DWORD_PTR result = 0;
