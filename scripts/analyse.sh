@@ -14,7 +14,8 @@ portable=(src/forms src/inventory src/ui src/tray src/links tests/sim)
 # Configuring again picks up source files added since the last configure.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 
-mapfile -t sources < <(find "${portable[@]}" -name '*.cpp' 2>/dev/null | sort)
+# The toolkit's Win32 half lives under src/forms but is no portable code.
+mapfile -t sources < <(find "${portable[@]}" -name '*.cpp' -not -path 'src/forms/win32/*' 2>/dev/null | sort)
 status=0
 
 echo "clang-tidy: ${#sources[@]} files"
