@@ -79,4 +79,10 @@ void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOn
   }
 }
 
+int RowOfWindow(const ListBox& lstApp, Hwnd hwnd) {
+  for (int row = 0; row < lstApp.ListCount(); ++row)
+    if (lstApp.ItemData(row) == hwnd) return row;
+  return -1;
+}
+
 }  // namespace hovrel

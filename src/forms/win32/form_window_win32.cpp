@@ -91,6 +91,15 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case DM_GETDEFID:
       return OnGetDefId();
+    case WM_MEASUREITEM:
+      if (OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+      return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+    case WM_DRAWITEM:
+      if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+    case WM_HOTKEY:
+      OnHotKey(wParam);
+      return 0;
     default:
       return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
   }

@@ -1,0 +1,125 @@
+// The real hovrel.exe's rows and its shortcut, driven from outside: a row
+// shows its window's pin mark as soon as the shortcut pins the window, a hung
+// window's row never freezes the program, and the shortcut is the program's
+// while it runs and harmless to miss.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/app_driver.h"
+#include "support/fixture_windows.h"
+
+namespace hovrel {
+namespace {
+
+using namespace fixture;
+using app::RunningApp;
+
+constexpr int kHotKeyId = 1;
+
+// Ctrl+Win+T as the keyboard gives it, through the window system's own check
+// for registered shortcuts.
+void PressPinShortcut() {
+  const WORD keys[] = {VK_CONTROL, VK_LWIN, 'T'};
+  INPUT input[6]{};
+  for (int i = 0; i < 3; ++i) {
+    input[i].type = input[5 - i].type = INPUT_KEYBOARD;
+    input[i].ki.wVk = input[5 - i].ki.wVk = keys[i];
+    input[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  ::SendInput(6, input, sizeof(INPUT));
+}
+
+// The row as it is on the screen, pixel by pixel.
+std::vector<std::uint32_t> RowOnScreen(const RunningApp& app, int row) {
+  const HWND list = app.Control(CommandId::lstApp);
+  const auto height = static_cast<int>(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  RECT client{};
+  ::GetClientRect(list, &client);
+  POINT corner{0, (row - static_cast<int>(::SendMessageW(list, LB_GETTOPINDEX, 0, 0))) * height};
+  ::ClientToScreen(list, &corner);
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, client.right, height, screen, corner.x, corner.y, SRCCOPY);
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(first, first + client.right * height);
+  ::SelectObject(memory, previous);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+class RowsTest : public ::testing::Test {
+ protected:
+  FixtureWindow target{UniqueTitle(L"rows target")};
+};
+
+TEST_F(RowsTest, PinShortcutPinsTheWindowInFrontAndItsRowShowsItAtOnce) {
+  // Out of the program's way, so that its rows show on the screen.
+  ::SetWindowPos(target.hwnd(), nullptr, 0, 0, 160, 90, SWP_NOZORDER | SWP_NOACTIVATE);
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+  const int row = app.RowOf(target.hwnd());
+  ASSERT_GE(row, 0) << "rows:" << app.Listing();
+  app.Select(row);
+  ::SetForegroundWindow(target.hwnd());
+  ASSERT_TRUE(WaitUntil([&] { return app.Focus() != app.Control(CommandId::lstApp); })) << "the program kept the focus";
+  std::vector<std::uint32_t> unpinned = RowOnScreen(app, row);
+  ASSERT_TRUE(WaitUntil([&] { return std::exchange(unpinned, RowOnScreen(app, row)) == unpinned; }))
+      << "the row never settled";
+  for (bool pinned : {true, false}) {
+    PressPinShortcut();
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.hwnd()) == pinned; })) << "the shortcut left it " << !pinned;
+    EXPECT_TRUE(WaitUntil([&] { return (RowOnScreen(app, row) != unpinned) == pinned; }))
+        << (pinned ? "no pin mark on the row" : "the pin mark stayed");
+  }
+  EXPECT_EQ(app.Selected(), row) << "the list was rebuilt";
+
+  ::SetForegroundWindow(app.window());
+  for (bool pinned : {true, false}) {
+    PressPinShortcut();
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(app.window()) == pinned; })) << "its own window left " << !pinned;
+  }
+}
+
+TEST_F(RowsTest, AHungWindowsRowNeverFreezesTheProgram) {
+  HelperWindow hung(HelperAnswer::Hangs, UniqueTitle(L"rows hung"));
+  ASSERT_NE(hung.hwnd(), nullptr);
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+  ASSERT_TRUE(WaitUntil([&] { return ::IsHungAppWindow(hung.hwnd()) != 0; }, 20s));
+  // Each rebuild draws the rows again, the hung window's among them. A posted
+  // click is only answered once the program is back in its message loop.
+  for (int refresh = 0; refresh < 3; ++refresh) {
+    app.Select(app.RowOf(hung.hwnd()));
+    app.Click(CommandId::btnRefresh);
+    ASSERT_TRUE(WaitUntil([&] { return app.Selected() == -1; })) << "no rebuild after refresh " << refresh;
+  }
+}
+
+TEST_F(RowsTest, TheShortcutIsTheProgramsWhileItRunsAndHarmlessToMiss) {
+  const auto takeShortcut = [] { return ::RegisterHotKey(nullptr, kHotKeyId, MOD_CONTROL | MOD_WIN, 'T') != 0; };
+  {
+    RunningApp app;
+    ASSERT_TRUE(app.started());
+    const bool taken = takeShortcut();
+    if (taken) ::UnregisterHotKey(nullptr, kHotKeyId);
+    EXPECT_FALSE(taken) << "Ctrl+Win+T was free while the program ran";
+  }
+  ASSERT_TRUE(takeShortcut()) << "Ctrl+Win+T still held after the program ended";
+  RunningApp app;
+  EXPECT_TRUE(app.started()) << "no window with a filled list while another program held the shortcut";
+  ::UnregisterHotKey(nullptr, kHotKeyId);
+}
+
+}  // namespace
+}  // namespace hovrel
