@@ -1,7 +1,8 @@
-// The real hovrel.exe's rows and its shortcut, driven from outside: a row
-// shows its window's pin mark as soon as the shortcut pins the window, a hung
-// window's row never freezes the program, and the shortcut is the program's
-// while it runs and harmless to miss.
+// The real hovrel.exe's rows, its shortcut and a change of resolution, driven
+// from outside: a row shows its window's pin mark as soon as the shortcut
+// pins the window, a hung window's row never freezes the program, the
+// shortcut is the program's while it runs and harmless to miss, and a new
+// resolution lays the main window and the About box out from their tables.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,8 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "forms/form_layout.h"
 #include "support/app_driver.h"
 #include "support/fixture_windows.h"
+#include "ui/frm_about_description.h"
+#include "ui/frm_main_description.h"
 
 namespace hovrel {
 namespace {
@@ -119,6 +123,73 @@ TEST_F(RowsTest, TheShortcutIsTheProgramsWhileItRunsAndHarmlessToMiss) {
   RunningApp app;
   EXPECT_TRUE(app.started()) << "no window with a filled list while another program held the shortcut";
   ::UnregisterHotKey(nullptr, kHotKeyId);
+}
+
+// Wine hands the message's rectangle over as a bare pointer, so it is put
+// into the program's own memory.
+void SendDpiChanged(const RunningApp& app, HWND window, int dpi, const RECT& suggested) {
+  HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, app.processId());
+  void* remote = ::VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  ::WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote), SMTO_NORMAL,
+                        10'000, &result);
+  ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  ::CloseHandle(process);
+}
+
+// The font's height shows in the text's width: where an address field puts
+// its last character against where a font of that height puts it.
+void ExpectFieldFontHeight(HWND window, const FormDescription& form, CommandId name, int dpi) {
+  const HWND field = ::GetDlgItem(window, static_cast<int>(name));
+  const FontSpec& font = form.font;
+  const std::string_view caption = FindControl(form.controls, name)->caption;
+  const std::wstring text(caption.begin(), caption.end());
+  const auto last = static_cast<WPARAM>(text.size() - 1);
+  const auto x = [&](WPARAM index) { return static_cast<short>(LOWORD(::SendMessageW(field, EM_POSFROMCHAR, index, 0))); };
+  const std::wstring face(font.face.begin(), font.face.end());
+  HFONT expected = ::CreateFontW(FontHeight(font, dpi), 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, DEFAULT_CHARSET, 0, 0,
+                                 0, 0, face.c_str());
+  HDC screen = ::GetDC(nullptr);
+  HGDIOBJ previous = ::SelectObject(screen, expected);
+  SIZE extent{};
+  ::GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(last), &extent);
+  ::SelectObject(screen, previous);
+  ::ReleaseDC(nullptr, screen);
+  ::DeleteObject(expected);
+  EXPECT_EQ(x(last) - x(0), extent.cx) << "\"" << ToUtf8(text) << "\" at " << dpi << " dpi";
+}
+
+TEST_F(RowsTest, ANewResolutionLaysTheWindowsOutFromTheirTables) {
+  constexpr int kDpi = 144;
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+  app.Menu(CommandId::mnuAbout);
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    about = ::FindWindowW(nullptr, L"About Quarrow Hovrel");
+    return about != nullptr && ::IsWindowVisible(about);
+  })) << "no About box";
+  const std::pair<HWND, const FormDescription*> forms[] = {{app.window(), &kMainForm}, {about, &kAboutForm}};
+  for (const auto& [window, form] : forms) {
+    const RECT suggested{30, 20, 30 + 700, 20 + 560};
+    SendDpiChanged(app, window, kDpi, suggested);
+    RECT placed{};
+    ::GetWindowRect(window, &placed);
+    EXPECT_TRUE(::EqualRect(&placed, &suggested)) << form->caption << " not where suggested";
+    for (const ControlSpec& control : form->controls) {
+      const PixelRect expected = ControlRect(form->controls, control, {kDpi, kDpi});
+      RECT seen{};
+      ::GetWindowRect(::GetDlgItem(window, static_cast<int>(control.name)), &seen);
+      ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&seen), 2);
+      EXPECT_EQ((std::vector<long>{seen.left, seen.top, seen.right - seen.left, seen.bottom - seen.top}),
+                (std::vector<long>{expected.left, expected.top, expected.width, expected.height}))
+          << form->caption << ", control " << static_cast<int>(control.name);
+    }
+  }
+  ExpectFieldFontHeight(about, kAboutForm, CommandId::LHomepage, kDpi);
+  // Rows as tall as a small icon at 144 dpi at least: measured again.
+  EXPECT_GE(::SendMessageW(app.Control(CommandId::lstApp), LB_GETITEMHEIGHT, 0, 0), 24);
 }
 
 }  // namespace

@@ -97,6 +97,9 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
       if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+    case WM_DPICHANGED:
+      OnDpiChanged(wParam, lParam);
+      return 0;
     case WM_HOTKEY:
       OnHotKey(wParam);
       return 0;

@@ -52,6 +52,7 @@ class FormWindow {
   void OnLinkFieldDoubleClick(HWND field);
   bool OnMeasureItem(MEASUREITEMSTRUCT& item);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void OnHotKey(WPARAM id);
 
   void Load(FormEvents& events);
@@ -68,6 +69,8 @@ class FormWindow {
   void BuildMenus();
   void BuildAccelerators();
   void RegisterGlobalShortcuts();
+  // Places the control, gives it its font and measures its rows at dpi_.
+  void LayOut(const ControlSpec& control);
   // The height of a row in a list of windows, in its font, at dpi_.
   int WindowRowHeight(const ControlSpec& list);
   // The description of the list of windows with that id; null for any other control.
