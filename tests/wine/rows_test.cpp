@@ -1,8 +1,10 @@
 // The real hovrel.exe's rows, its shortcut and a change of resolution, driven
 // from outside: a row shows its window's pin mark as soon as the shortcut
-// pins the window, a hung window's row never freezes the program, the
-// shortcut is the program's while it runs and harmless to miss, and a new
-// resolution lays the main window and the About box out from their tables.
+// pins the window, the shortcut is the program's while it runs and harmless
+// to miss, and a new resolution lays the main window and the About box out
+// from their tables. (That a hung window's row cannot freeze the program is
+// not shown here: Wine answers WM_GETICON for another process's window
+// itself, at once.)
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -77,9 +79,12 @@ TEST_F(RowsTest, PinShortcutPinsTheWindowInFrontAndItsRowShowsItAtOnce) {
   app.Select(row);
   ::SetForegroundWindow(target.hwnd());
   ASSERT_TRUE(WaitUntil([&] { return app.Focus() != app.Control(CommandId::lstApp); })) << "the program kept the focus";
-  std::vector<std::uint32_t> unpinned = RowOnScreen(app, row);
-  ASSERT_TRUE(WaitUntil([&] { return std::exchange(unpinned, RowOnScreen(app, row)) == unpinned; }))
-      << "the row never settled";
+  // Settled once two looks in a row agree.
+  std::vector<std::uint32_t> unpinned, previous;
+  ASSERT_TRUE(WaitUntil([&] {
+    previous = std::exchange(unpinned, RowOnScreen(app, row));
+    return previous == unpinned;
+  })) << "the row never settled";
   for (bool pinned : {true, false}) {
     PressPinShortcut();
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.hwnd()) == pinned; })) << "the shortcut left it " << !pinned;
@@ -92,21 +97,6 @@ TEST_F(RowsTest, PinShortcutPinsTheWindowInFrontAndItsRowShowsItAtOnce) {
   for (bool pinned : {true, false}) {
     PressPinShortcut();
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(app.window()) == pinned; })) << "its own window left " << !pinned;
-  }
-}
-
-TEST_F(RowsTest, AHungWindowsRowNeverFreezesTheProgram) {
-  HelperWindow hung(HelperAnswer::Hangs, UniqueTitle(L"rows hung"));
-  ASSERT_NE(hung.hwnd(), nullptr);
-  RunningApp app;
-  ASSERT_TRUE(app.started());
-  ASSERT_TRUE(WaitUntil([&] { return ::IsHungAppWindow(hung.hwnd()) != 0; }, 20s));
-  // Each rebuild draws the rows again, the hung window's among them. A posted
-  // click is only answered once the program is back in its message loop.
-  for (int refresh = 0; refresh < 3; ++refresh) {
-    app.Select(app.RowOf(hung.hwnd()));
-    app.Click(CommandId::btnRefresh);
-    ASSERT_TRUE(WaitUntil([&] { return app.Selected() == -1; })) << "no rebuild after refresh " << refresh;
   }
 }
 
