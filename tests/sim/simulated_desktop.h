@@ -77,8 +77,9 @@ class SimulatedDesktop final : public WindowSystem {
   Hwnd GetWindow(Hwnd hwnd, unsigned cmd) override;
   std::int32_t GetWindowLongA(Hwnd hwnd, int index) override {
     const WindowOptions options = Options(hwnd);
-    const std::uint32_t exStyle = options.topmost ? WS_EX_TOPMOST : 0;
-    const std::uint32_t value = !Exists(hwnd) ? 0 : index == GWL_STYLE ? options.style : index == GWL_EXSTYLE ? exStyle : 0;
+    std::uint32_t value = 0;
+    if (Exists(hwnd) && index == GWL_STYLE) value = options.style;
+    if (Exists(hwnd) && index == GWL_EXSTYLE) value = options.topmost ? WS_EX_TOPMOST : 0;
     return AfterRead("GetWindowLongA", hwnd, static_cast<std::int32_t>(value));
   }
   int GetWindowTextLengthA(Hwnd hwnd) override {
