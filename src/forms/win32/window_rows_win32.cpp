@@ -77,9 +77,9 @@ HICON SmallIconOf(HWND window) {
 
 void DrawRowIcon(HDC dc, HWND window, const RECT& cell) {
   const int size = cell.right - cell.left;
-  // Another program's icon may be out of reach (Wine keeps an icon in the
-  // process that made it), or gone with its window: the system's
-  // application icon, which is shared and never destroyed, stands in.
+  // A window without an icon, or whose icon cannot be drawn (gone with its
+  // window, say), gets the system's application icon, which is shared and
+  // never destroyed. (Wine hands over no icon of another process's window.)
   const HICON icon = SmallIconOf(window);
   if (icon == nullptr || !::DrawIconEx(dc, cell.left, cell.top, icon, size, size, 0, nullptr, DI_NORMAL))
     ::DrawIconEx(dc, cell.left, cell.top, ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512)),  // IDI_APPLICATION
