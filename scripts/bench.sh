@@ -33,8 +33,9 @@ exe_size() {
   printf 'self-contained: %s\n' "${foreign:-yes, only Windows system DLLs}"
 }
 
-# The rebuild in the real list box, the start and the memory, under Wine on
-# a virtual display, in an optimised Windows build with a prefix of its own.
+# The rebuild in the real list box, the start, the memory and a page of rows
+# drawn, under Wine on a virtual display, in an optimised Windows build with a
+# prefix of its own.
 wine_benchmarks() {
   local build=build/windows-release
   cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -54,7 +55,7 @@ for wanted in ${BENCH_SECTIONS:-native wine}; do
       section "window list rebuild on the simulated desktop (native)"
       native_window_list "$@" ;;
     wine)
-      section "Wine: hovrel.exe's size, rebuild, start and memory"
+      section "Wine: hovrel.exe's size, rebuild, start, memory and rows drawn"
       wine_benchmarks ;;
   esac
 done

@@ -11,5 +11,7 @@ void RunRebuildBench();
 void RunStartBench();
 // hovrel.exe's memory after start and after many rebuilds.
 void RunMemoryBench();
+// A page of the list's rows drawn with their icons, at 96 and 144 dpi.
+void RunRowDrawingBench();
 
 }  // namespace hovrel::bench

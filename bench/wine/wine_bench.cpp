@@ -1,4 +1,4 @@
-// hovrel_wine_bench.exe [rebuild] [start] [memory]: the benchmarks that need
+// hovrel_wine_bench.exe [rebuild] [start] [memory] [rows]: the benchmarks that need
 // the real window system, run under Wine by scripts/bench.sh. With no
 // argument every section runs. Figures only.
 #include <cstdio>
@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
       {"rebuild", &hovrel::bench::RunRebuildBench},
       {"start", &hovrel::bench::RunStartBench},
       {"memory", &hovrel::bench::RunMemoryBench},
+      {"rows", &hovrel::bench::RunRowDrawingBench},
   };
   for (const Section& section : kSections) {
     bool wanted = argc == 1;

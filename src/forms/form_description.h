@@ -29,6 +29,9 @@ enum ControlOption : std::uint32_t {
   kSorted = 1u << 2,
   kBold = 1u << 3,
   kLinkLook = 1u << 4,  // blue, underlined, arrow pointer, no tab stop
+  // A list whose item data are window handles: each row shows its window's
+  // small icon and, while the window is in the topmost band, a pin mark.
+  kWindowRows = 1u << 5,
 };
 
 inline constexpr int kNoTabIndex = -1;
@@ -65,6 +68,24 @@ struct MenuSpec {
   Shortcut shortcut = Shortcut::None;
 };
 
+// The modifier keys carry the window system's MOD_ values, so the builder can
+// hand them on unchanged.
+enum ShortcutModifier : std::uint32_t {
+  kAltKey = 0x1,
+  kControlKey = 0x2,
+  kShiftKey = 0x4,
+  kWinKey = 0x8,
+};
+
+// A shortcut that reaches the form whichever window is in front, for as long
+// as the form exists; it raises Command(name) as a menu item's shortcut does.
+// If another program holds those keys already, the form goes without it.
+struct GlobalShortcut {
+  CommandId name;
+  std::uint32_t modifiers;  // ShortcutModifier bits
+  char key;                 // an upper-case letter or a digit: its own virtual-key code
+};
+
 struct FontSpec {
   std::string_view face;
   int hundredthsOfPoint;  // 825 for 8.25 pt
@@ -80,6 +101,7 @@ struct FormDescription {
   int icon;  // icon resource for the title bar, 0 for none
   std::span<const ControlSpec> controls;
   std::span<const MenuSpec> menus;
+  std::span<const GlobalShortcut> globalShortcuts = {};
 };
 
 }  // namespace hovrel

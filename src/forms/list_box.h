@@ -24,6 +24,9 @@ class ListBox {
   virtual int ListCount() const = 0;
   // The selected row, -1 for none.
   virtual int ListIndex() const = 0;
+  // Draws that row again at once, and nothing else; a row that does not
+  // exist is passed over. For rows that show something beyond their text.
+  virtual void RedrawRow(int index) = 0;
 
   // A refill of many rows is done between these two, so that the list is
   // not redrawn row by row.

@@ -70,4 +70,10 @@ void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOn
     ListIfTask(rebuild, window);
 }
 
+int RowOfWindow(const ListBox& lstApp, Hwnd hwnd) {
+  for (int row = 0; row < lstApp.ListCount(); ++row)
+    if (lstApp.ItemData(row) == hwnd) return row;
+  return -1;
+}
+
 }  // namespace hovrel

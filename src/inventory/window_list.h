@@ -21,4 +21,7 @@ bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t 
 void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,
                        std::uint32_t appFilterMask);
 
+// The row whose item data is hwnd, -1 if the window has none.
+int RowOfWindow(const ListBox& lstApp, Hwnd hwnd);
+
 }  // namespace hovrel

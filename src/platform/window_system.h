@@ -18,6 +18,8 @@ inline constexpr std::uint32_t WS_VISIBLE = 0x10000000;
 inline constexpr std::uint32_t WS_BORDER = 0x00800000;
 
 inline constexpr int GWL_STYLE = -16;
+inline constexpr int GWL_EXSTYLE = -20;
+inline constexpr std::uint32_t WS_EX_TOPMOST = 0x8;
 
 inline constexpr Hwnd HWND_TOP = 0;
 inline constexpr Hwnd HWND_TOPMOST = static_cast<Hwnd>(-1);
@@ -25,6 +27,7 @@ inline constexpr Hwnd HWND_NOTOPMOST = static_cast<Hwnd>(-2);
 
 inline constexpr unsigned SWP_NOSIZE = 0x1;
 inline constexpr unsigned SWP_NOMOVE = 0x2;
+inline constexpr unsigned SWP_NOACTIVATE = 0x10;
 inline constexpr unsigned SWP_SHOWWINDOW = 0x40;
 // Other programs' windows are also shown when placed; our own is only moved
 // between bands.
@@ -61,6 +64,13 @@ class WindowSystem {
                             unsigned flags) = 0;
   virtual void ShowWindow(Hwnd hwnd, int cmdShow) = 0;
   virtual void SetForegroundWindow(Hwnd hwnd) = 0;
+  // 0 when no window is in front (while the activation changes, say).
+  virtual Hwnd GetForegroundWindow() = 0;
+  virtual Hwnd GetDesktopWindow() = 0;
+  // The shell's desktop window, 0 when no shell runs.
+  virtual Hwnd GetShellWindow() = 0;
+  // As GetWindowTextA, for the name of the window's class.
+  virtual int GetClassNameA(Hwnd hwnd, char* buffer, int capacity) = 0;
 
   virtual void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) = 0;
   // Returns false when the window did not answer: it was hung, or the wait

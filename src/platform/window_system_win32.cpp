@@ -44,6 +44,16 @@ void Win32WindowSystem::ShowWindow(Hwnd hwnd, int cmdShow) { ::ShowWindow(ToHwnd
 
 void Win32WindowSystem::SetForegroundWindow(Hwnd hwnd) { ::SetForegroundWindow(ToHwnd(hwnd)); }
 
+Hwnd Win32WindowSystem::GetForegroundWindow() { return FromHwnd(::GetForegroundWindow()); }
+
+Hwnd Win32WindowSystem::GetDesktopWindow() { return FromHwnd(::GetDesktopWindow()); }
+
+Hwnd Win32WindowSystem::GetShellWindow() { return FromHwnd(::GetShellWindow()); }
+
+int Win32WindowSystem::GetClassNameA(Hwnd hwnd, char* buffer, int capacity) {
+  return ::GetClassNameA(ToHwnd(hwnd), buffer, capacity);
+}
+
 void Win32WindowSystem::EnumWindows(WindowEnumProc proc, std::intptr_t lParam) {
   EnumForward forward{proc, lParam};
   ::EnumWindows(&ForwardEnum, reinterpret_cast<LPARAM>(&forward));

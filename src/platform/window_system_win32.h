@@ -14,6 +14,10 @@ class Win32WindowSystem final : public WindowSystem {
                     unsigned flags) override;
   void ShowWindow(Hwnd hwnd, int cmdShow) override;
   void SetForegroundWindow(Hwnd hwnd) override;
+  Hwnd GetForegroundWindow() override;
+  Hwnd GetDesktopWindow() override;
+  Hwnd GetShellWindow() override;
+  int GetClassNameA(Hwnd hwnd, char* buffer, int capacity) override;
   void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) override;
   bool SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                            unsigned flags, unsigned timeoutMs) override;

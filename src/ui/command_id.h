@@ -43,6 +43,8 @@ enum class CommandId : unsigned short {
   mnuPopup,
   popRestore,
   popExit,
+  // frmMain's shortcut that works from any window
+  hkPinForeground = 250,
   // frmAbout's controls
   LOnlineAddress = 300,
   LEmail,

@@ -48,6 +48,7 @@ constexpr Wiring kWiring[] = {
     {CommandId::mnuAbout,       &frmMain::mnuAbout_Click},
     {CommandId::popRestore,     &frmMain::popRestore_Click},
     {CommandId::popExit,        &frmMain::popExit_Click},
+    {CommandId::hkPinForeground, &frmMain::Hotkey_PinForeground},
 };
 // clang-format on
 
@@ -112,9 +113,9 @@ void frmMain::Command(CommandId id) {
   }
 }
 
-void frmMain::btnTop_Click() { PlaceSelectedWindow(ws_, lstApp_, Placement::Top); }
+void frmMain::btnTop_Click() { MoveBetweenBands(Placement::Top); }
 
-void frmMain::btnReset_Click() { PlaceSelectedWindow(ws_, lstApp_, Placement::Reset); }
+void frmMain::btnReset_Click() { MoveBetweenBands(Placement::Reset); }
 
 void frmMain::btnSwitch_Click() { PlaceSelectedWindow(ws_, lstApp_, Placement::Switch); }
 
@@ -183,9 +184,24 @@ void frmMain::popRestore_Click() {
 
 void frmMain::popExit_Click() { mnuExit_Click(); }
 
+void frmMain::Hotkey_PinForeground() {
+  const Hwnd front = ws_.GetForegroundWindow();
+  // On the program's own window the shortcut is "Always on Top", check mark and all.
+  if (front == form_.hWnd()) {
+    mnuAlwaysOnTop_Click();
+    return;
+  }
+  if (ToggleTopmost(ws_, front)) lstApp_.RedrawRow(RowOfWindow(lstApp_, front));
+}
+
 void frmMain::FindAllApps() {
   RebuildWindowList(ws_, lstApp_, form_.hWnd(), form_.Checked(CommandId::mnuShowOnlyApp),
                       AppFilterMask);
+}
+
+void frmMain::MoveBetweenBands(Placement placement) {
+  PlaceSelectedWindow(ws_, lstApp_, placement);
+  lstApp_.RedrawRow(lstApp_.ListIndex());
 }
 
 void frmMain::SetTopMost(bool onTop) {

@@ -9,6 +9,7 @@
 
 #include "platform/program_files.h"
 #include "platform/shell.h"
+#include "inventory/placement.h"
 #include "platform/window_system.h"
 #include "tray/tray_icon.h"
 #include "tray/tray_icon_data.h"
@@ -58,6 +59,7 @@ class frmMain final : public FormEvents {
   void mnuAbout_Click();
   void popRestore_Click();
   void popExit_Click();
+  void Hotkey_PinForeground();
 
   // Empties the list and fills it anew with the filter as checked.
   void FindAllApps();
@@ -68,6 +70,8 @@ class frmMain final : public FormEvents {
 
  private:
   void SetTopMost(bool onTop);
+  // Top and Reset: the selected row's window changes band, and the row shows it.
+  void MoveBetweenBands(Placement placement);
   bool IconPresent() const { return trayIcon_ && trayIcon_->Present(); }
 
   WindowSystem& ws_;

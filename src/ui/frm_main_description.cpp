@@ -22,7 +22,7 @@ constexpr ControlSpec kControls[] = {
     {4,   btnReset,   CommandButton, "&Reset Window", 1440, 3240, 1215, 350,   3,   kNoOption},
     {5,   btnTop,     CommandButton, "&Top Window",   120,  3240, 1215, 350,   2,   kDefaultButton},
     {6,   Frame1,     Frame,         "&Windows List", 120,  0,    6495, 3135,  0,   kNoOption},
-    {7,   lstApp,     ListBox,       "",              120,  240,  6255, 2790,  1,   kSorted, Frame1},
+    {7,   lstApp,     ListBox,       "",              120,  240,  6255, 2790,  1,   kSorted | kWindowRows, Frame1},
     {8,   imgIcon,    ControlKind::Image, "",           2280, 3600, 240,  240,   kNoTabIndex, kHidden, None, IDI_TRAY},
 };
 
@@ -62,6 +62,11 @@ constexpr MenuSpec kMenus[] = {
 };
 // clang-format on
 
+// Ctrl+Win+T pins the window in front, or unpins it.
+constexpr GlobalShortcut kGlobalShortcuts[] = {
+    {hkPinForeground, kControlKey | kWinKey, 'T'},
+};
+
 }  // namespace
 
 const FormDescription kMainForm{
@@ -75,6 +80,7 @@ const FormDescription kMainForm{
     .icon = IDI_PROGRAM,
     .controls = kControls,
     .menus = kMenus,
+    .globalShortcuts = kGlobalShortcuts,
 };
 
 }  // namespace hovrel

@@ -44,6 +44,9 @@ class FakeListBox final : public ListBox {
   void BeginRefill() override { ++refillDepth_; }
   void EndRefill() override { --refillDepth_; }
   void Reserve(int) override {}
+  void RedrawRow(int index) override {
+    if (At(index)) redrawn.push_back(At(index)->data);
+  }
 
   void Select(int index) { selected_ = index < ListCount() ? index : -1; }
   // Each row's text and item data, top to bottom.
@@ -62,6 +65,8 @@ class FakeListBox final : public ListBox {
   int refillDepth() const { return refillDepth_; }
   // Rows added while redraw was not suspended.
   int rowsAddedWhileDrawing = 0;
+  // The item data of each row redrawn on its own, in turn.
+  std::vector<std::uint32_t> redrawn;
 
  private:
   // Ordered by the text in lower case, then first added first.

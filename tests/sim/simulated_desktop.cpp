@@ -22,14 +22,15 @@ void SimulatedDesktop::Remove(Hwnd hwnd) {
 }
 
 int SimulatedDesktop::GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) {
-  std::size_t copied = 0;
-  if (capacity > 0) {
-    const std::string title = Title(hwnd);
-    copied = std::min(title.size(), static_cast<std::size_t>(capacity - 1));
-    std::memcpy(buffer, title.data(), copied);
-    buffer[copied] = '\0';
-  }
-  return AfterRead("GetWindowTextA", hwnd, static_cast<int>(copied));
+  return AfterRead("GetWindowTextA", hwnd, Copy(Title(hwnd), buffer, capacity));
+}
+
+int SimulatedDesktop::Copy(const std::string& text, char* buffer, int capacity) {
+  if (capacity <= 0) return 0;
+  const std::size_t copied = std::min(text.size(), static_cast<std::size_t>(capacity - 1));
+  std::memcpy(buffer, text.data(), copied);
+  buffer[copied] = '\0';
+  return static_cast<int>(copied);
 }
 
 void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int, unsigned flags) {
@@ -45,8 +46,7 @@ void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, 
     window->place = order_.insert(TopOfBand(window->options.topmost), hwnd);
   }
   if (flags & SWP_SHOWWINDOW) window->options.style |= WS_VISIBLE;
-  constexpr unsigned kNoActivate = 0x10;
-  if (!(flags & kNoActivate)) foreground = hwnd;
+  if (!(flags & SWP_NOACTIVATE)) foreground = hwnd;
 }
 
 void SimulatedDesktop::ShowWindow(Hwnd hwnd, int cmdShow) {

@@ -25,6 +25,7 @@ struct WindowOptions {
   std::uint32_t style = kFramedStyle;
   bool topmost = false;
   CloseAnswer closeAnswer = CloseAnswer::Closes;
+  std::string className = "Sim";
 };
 
 // value: the show command or message.
@@ -61,6 +62,9 @@ class SimulatedDesktop final : public WindowSystem {
 
   int beeps = 0;
   Hwnd foreground = 0;
+  // The shell's desktop, if one is added; the desktop window itself is none of the top-level windows.
+  Hwnd shellWindow = 0;
+  static constexpr Hwnd kDesktopWindow = 0x10008;  // below every handle Add gives
   // A close request went to a hung window without abort-if-hung: the real
   // program would never have returned.
   bool froze = false;
@@ -71,7 +75,11 @@ class SimulatedDesktop final : public WindowSystem {
 
   // WindowSystem
   std::int32_t GetWindowLongA(Hwnd hwnd, int index) override {
-    return AfterRead("GetWindowLongA", hwnd, static_cast<std::int32_t>(Exists(hwnd) && index == GWL_STYLE ? Options(hwnd).style : 0));
+    const WindowOptions options = Options(hwnd);
+    std::uint32_t value = 0;
+    if (Exists(hwnd) && index == GWL_STYLE) value = options.style;
+    if (Exists(hwnd) && index == GWL_EXSTYLE) value = options.topmost ? WS_EX_TOPMOST : 0;
+    return AfterRead("GetWindowLongA", hwnd, static_cast<std::int32_t>(value));
   }
   int GetWindowTextLengthA(Hwnd hwnd) override {
     return AfterRead("GetWindowTextLengthA", hwnd, static_cast<int>(Title(hwnd).size()));
@@ -80,6 +88,12 @@ class SimulatedDesktop final : public WindowSystem {
   void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
   void ShowWindow(Hwnd hwnd, int cmdShow) override;
   void SetForegroundWindow(Hwnd hwnd) override { foreground = Exists(hwnd) ? hwnd : foreground; }
+  Hwnd GetForegroundWindow() override { return foreground; }
+  Hwnd GetDesktopWindow() override { return kDesktopWindow; }
+  Hwnd GetShellWindow() override { return shellWindow; }
+  int GetClassNameA(Hwnd hwnd, char* buffer, int capacity) override {
+    return Copy(Exists(hwnd) ? Options(hwnd).className : std::string(), buffer, capacity);
+  }
   void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) override;
   bool SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                            unsigned flags, unsigned timeoutMs) override;
@@ -98,6 +112,8 @@ class SimulatedDesktop final : public WindowSystem {
     if (afterEachRead) afterEachRead(op, hwnd);
     return value;
   }
+  // As the window system copies a name out: cut to capacity - 1 and ended by a zero.
+  static int Copy(const std::string& text, char* buffer, int capacity);
   // Where hwnd goes at the top of its band.
   std::list<Hwnd>::iterator TopOfBand(bool topmost);
 

@@ -57,6 +57,9 @@ DWORD ControlStyle(const ControlSpec& control) {
   if (!(control.options & kHidden)) style |= WS_VISIBLE;
   if (control.options & kDefaultButton) style = (style & ~BS_PUSHBUTTON) | BS_DEFPUSHBUTTON;
   if (control.options & kSorted) style |= LBS_SORT;
+  // The list keeps its strings, so it still sorts, answers LB_GETTEXT and
+  // reads out to a screen reader as before; only the drawing is ours.
+  if (control.options & kWindowRows) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
   if (control.options & kLinkLook) style &= ~WS_TABSTOP;
   return style;
 }
@@ -143,6 +146,7 @@ void FormWindow::Create() {
   for (const ControlSpec* control : CreationOrder(form_.controls)) CreateControl(*control);
   BuildMenus();
   BuildAccelerators();
+  RegisterGlobalShortcuts();
 }
 
 HFONT FormWindow::FontFor(const ControlSpec& control) {

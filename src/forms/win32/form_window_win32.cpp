@@ -92,6 +92,18 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case DM_GETDEFID:
       return OnGetDefId();
+    case WM_MEASUREITEM:
+      if (OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+      return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+    case WM_DRAWITEM:
+      if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+    case WM_DPICHANGED:
+      OnDpiChanged(wParam, lParam);
+      return 0;
+    case WM_HOTKEY:
+      OnHotKey(wParam);
+      return 0;
     default:
       return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
   }

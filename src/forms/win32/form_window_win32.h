@@ -54,6 +54,10 @@ class FormWindow {
   LRESULT OnSetCursor(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnTaskbarCreated();
   void OnLinkFieldDoubleClick(HWND field);
+  bool OnMeasureItem(MEASUREITEMSTRUCT& item);
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  void OnDpiChanged(WPARAM wParam, LPARAM lParam);
+  void OnHotKey(WPARAM id);
 
   void Load(FormEvents& events);
   void ShowFirstTime();
@@ -68,6 +72,13 @@ class FormWindow {
   HMENU BuildMenu(const MenuNode& node);
   void BuildMenus();
   void BuildAccelerators();
+  void RegisterGlobalShortcuts();
+  // Places the control, gives it its font and measures its rows at dpi_.
+  void LayOut(const ControlSpec& control);
+  // The height of a row in a list of windows, in its font, at dpi_.
+  int WindowRowHeight(const ControlSpec& list);
+  // The description of the list of windows with that id; null for any other control.
+  const ControlSpec* WindowRowsById(UINT id) const;
   const ControlSpec* ControlById(WORD id) const;
   bool IsLinkField(HWND control) const;
   float TwipsPerPixelX() const { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi_.x); }

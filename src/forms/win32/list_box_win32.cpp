@@ -53,6 +53,14 @@ int Win32ListBox::ListCount() const { return static_cast<int>(Send(control_, LB_
 
 int Win32ListBox::ListIndex() const { return static_cast<int>(Send(control_, LB_GETCURSEL)); }
 
+void Win32ListBox::RedrawRow(int index) {
+  RECT row{};
+  if (Send(control_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row)) == LB_ERR) return;
+  // Painted now rather than at the next paint, and only the list: a repaint
+  // of the main window would rebuild the whole list.
+  ::RedrawWindow(ToHwnd(control_), &row, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
 void Win32ListBox::BeginRefill() {
   // Without this the list repaints and scrolls after every added row.
   Send(control_, WM_SETREDRAW, FALSE);

@@ -18,6 +18,7 @@ class Win32ListBox final : public ListBox {
   std::string List(int index) const override;
   int ListCount() const override;
   int ListIndex() const override;
+  void RedrawRow(int index) override;
   void BeginRefill() override;
   void EndRefill() override;
   void Reserve(int rows) override;

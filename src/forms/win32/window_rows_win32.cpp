@@ -1,0 +1,168 @@
+// The rows of a list that shows windows (kWindowRows): each row draws its
+// window's small icon, a pin mark while the window is in the topmost band,
+// and its text, in the system's colours. The window is read as its row is
+// drawn, so only the rows in view cost anything, and the list's refill nothing.
+#include <algorithm>
+#include <string>
+
+#include "forms/win32/form_window_win32.h"
+
+namespace hovrel {
+namespace {
+
+// The parts of a row, in twips, so that they grow with the resolution.
+constexpr int kIconTwips = 240;    // a small icon: 16 pixels at 96 dpi
+constexpr int kGapTwips = 30;      // before the icon, the pin mark and the text
+constexpr int kPaddingTwips = 15;  // above and below the tallest part
+
+// How long a window may take to hand over its icon while its row is drawn.
+constexpr UINT kIconAnswerMs = 100;
+
+// The screen's device context for measuring, released on every way out.
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(::GetDC(nullptr)) {}
+  ~ScreenDc() { ::ReleaseDC(nullptr, dc_); }
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// Gives the device context back as the list handed it over.
+class SavedDc {
+ public:
+  explicit SavedDc(HDC dc) : dc_(dc), saved_(::SaveDC(dc)) {}
+  ~SavedDc() { ::RestoreDC(dc_, saved_); }
+  SavedDc(const SavedDc&) = delete;
+  SavedDc& operator=(const SavedDc&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+struct RowParts {
+  RECT icon, pin, text;
+};
+
+RowParts PartsOf(const RECT& row, Dpi dpi) {
+  const int size = TwipsToPixels(kIconTwips, dpi.y);
+  const int gap = TwipsToPixels(kGapTwips, dpi.x);
+  const int top = row.top + (row.bottom - row.top - size) / 2;
+  const int iconLeft = row.left + gap;
+  const int pinLeft = iconLeft + size + gap;
+  const int textLeft = pinLeft + size + gap;
+  return {{iconLeft, top, iconLeft + size, top + size},
+          {pinLeft, top, pinLeft + size, top + size},
+          {textLeft, row.top, row.right, row.bottom}};
+}
+
+// The window's small icon, else its class's; null if neither. The icon
+// belongs to the window or its class: nothing here destroys it.
+HICON SmallIconOf(HWND window) {
+  // A hung window is not waited for at all, and a slow one only once: after
+  // a send that found no answer in time, the window is asked nothing more.
+  for (const WPARAM kind : {WPARAM{ICON_SMALL2}, WPARAM{ICON_SMALL}}) {
+    DWORD_PTR icon = 0;
+    if (::SendMessageTimeoutA(window, WM_GETICON, kind, 0, SMTO_ABORTIFHUNG, kIconAnswerMs, &icon) == 0) break;
+    if (icon != 0) return reinterpret_cast<HICON>(icon);
+  }
+  for (const int index : {GCLP_HICONSM, GCLP_HICON})
+    if (const ULONG_PTR icon = ::GetClassLongPtrA(window, index)) return reinterpret_cast<HICON>(icon);
+  return nullptr;
+}
+
+void DrawRowIcon(HDC dc, HWND window, const RECT& cell) {
+  const int size = cell.right - cell.left;
+  // A window without an icon, or whose icon cannot be drawn (gone with its
+  // window, say), gets the system's application icon, which is shared and
+  // never destroyed. (Wine hands over no icon of another process's window.)
+  const HICON icon = SmallIconOf(window);
+  if (icon == nullptr || !::DrawIconEx(dc, cell.left, cell.top, icon, size, size, 0, nullptr, DI_NORMAL))
+    ::DrawIconEx(dc, cell.left, cell.top, ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512)),  // IDI_APPLICATION
+                 size, size, 0, nullptr, DI_NORMAL);
+}
+
+// A push pin in the text's colour, on a grid of 16 by 16: a round head at the
+// top right and a needle down to the bottom left.
+void DrawPinMark(HDC dc, const RECT& cell, COLORREF ink) {
+  const int size = cell.right - cell.left;
+  const auto at = [&](int x, int y) { return POINT{cell.left + x * size / 16, cell.top + y * size / 16}; };
+  // The stock DC pen and brush take any colour and are never deleted.
+  ::SelectObject(dc, ::GetStockObject(DC_PEN));
+  ::SelectObject(dc, ::GetStockObject(DC_BRUSH));
+  ::SetDCPenColor(dc, ink);
+  ::SetDCBrushColor(dc, ink);
+  const POINT head[] = {at(7, 1), at(15, 9)};
+  ::Ellipse(dc, head[0].x, head[0].y, head[1].x, head[1].y);
+  const POINT needle[] = {at(7, 7), at(9, 9), at(2, 15), at(1, 14)};
+  ::Polygon(dc, needle, 4);
+}
+
+void DrawRowText(HDC dc, const DRAWITEMSTRUCT& item, RECT cell) {
+  const auto row = static_cast<WPARAM>(item.itemID);
+  const LRESULT length = ::SendMessageW(item.hwndItem, LB_GETTEXTLEN, row, 0);
+  if (length <= 0) return;
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT copied = ::SendMessageW(item.hwndItem, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+  // No prefix: an ampersand in a title shows as it is, as it always did.
+  if (copied > 0)
+    ::DrawTextW(dc, text.data(), static_cast<int>(copied), &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+void DrawRowFace(const DRAWITEMSTRUCT& item, Dpi dpi) {
+  const SavedDc saved(item.hDC);
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  // An empty list draws no row, only its focus.
+  if (item.itemID == static_cast<UINT>(-1)) return;
+  const COLORREF ink = ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+  const RowParts parts = PartsOf(item.rcItem, dpi);
+  const auto window = reinterpret_cast<HWND>(item.itemData);
+  DrawRowIcon(item.hDC, window, parts.icon);
+  if ((::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) DrawPinMark(item.hDC, parts.pin, ink);
+  ::SetTextColor(item.hDC, ink);
+  ::SetBkMode(item.hDC, TRANSPARENT);
+  DrawRowText(item.hDC, item, parts.text);
+}
+
+}  // namespace
+
+const ControlSpec* FormWindow::WindowRowsById(UINT id) const {
+  const ControlSpec* control = ControlById(static_cast<WORD>(id));
+  return control != nullptr && (control->options & kWindowRows) != 0 ? control : nullptr;
+}
+
+int FormWindow::WindowRowHeight(const ControlSpec& list) {
+  // Asked while the list is being created, before it has a font of its own.
+  const ScreenDc screen;
+  const HGDIOBJ previous = ::SelectObject(screen.get(), FontFor(list));
+  TEXTMETRICA metrics{};
+  ::GetTextMetricsA(screen.get(), &metrics);
+  ::SelectObject(screen.get(), previous);
+  const int tallest = std::max(static_cast<int>(metrics.tmHeight), TwipsToPixels(kIconTwips, dpi_.y));
+  return tallest + 2 * TwipsToPixels(kPaddingTwips, dpi_.y);
+}
+
+bool FormWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+  const ControlSpec* list = item.CtlType == ODT_LISTBOX ? WindowRowsById(item.CtlID) : nullptr;
+  if (list == nullptr) return false;
+  item.itemHeight = static_cast<UINT>(WindowRowHeight(*list));
+  return true;
+}
+
+bool FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_LISTBOX || WindowRowsById(item.CtlID) == nullptr) return false;
+  // A change of focus alone draws the whole row too. The focus frame is drawn
+  // by inverting, and inverting it once more to take it away leaves a frame
+  // behind whenever the list's reports of focus do not pair up, as Wine's did
+  // after a row was selected from outside.
+  DrawRowFace(item, dpi_);
+  if ((item.itemState & ODS_FOCUS) != 0) ::DrawFocusRect(item.hDC, &item.rcItem);
+  return true;
+}
+
+}  // namespace hovrel

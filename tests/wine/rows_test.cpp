@@ -1,0 +1,160 @@
+// The real hovrel.exe's rows, its shortcut and a change of resolution, driven
+// from outside: a row shows its window's pin mark as soon as the shortcut
+// pins the window, the program goes without the shortcut when another holds
+// it, and a new resolution lays the main window and the About box out from
+// their tables. (A hung window's row is not tried: Wine answers WM_GETICON
+// for another process's window itself, at once.)
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/form_layout.h"
+#include "support/app_driver.h"
+#include "support/fixture_windows.h"
+#include "ui/frm_about_description.h"
+#include "ui/frm_main_description.h"
+
+namespace hovrel {
+namespace {
+
+using namespace fixture;
+using app::RunningApp;
+
+constexpr int kHotKeyId = 1;
+
+// Ctrl+Win+T as the keyboard gives it, through the window system's own check
+// for registered shortcuts.
+void PressPinShortcut() {
+  for (const int key : {VK_CONTROL, VK_LWIN, int{'T'}}) ::keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+  for (const int key : {int{'T'}, VK_LWIN, VK_CONTROL}) ::keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+}
+
+// The row as it is on the screen, pixel by pixel.
+std::vector<std::uint32_t> RowOnScreen(const RunningApp& app, int row) {
+  const HWND list = app.Control(CommandId::lstApp);
+  const auto height = static_cast<int>(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  RECT client{};
+  ::GetClientRect(list, &client);
+  POINT corner{0, (row - static_cast<int>(::SendMessageW(list, LB_GETTOPINDEX, 0, 0))) * height};
+  ::ClientToScreen(list, &corner);
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), client.right, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(client.right * height));
+  HDC screen = ::GetDC(nullptr), memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, height);
+  HGDIOBJ previous = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, client.right, height, screen, corner.x, corner.y, SRCCOPY);
+  ::SelectObject(memory, previous);
+  ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+class RowsTest : public ::testing::Test {
+ protected:
+  FixtureWindow target{UniqueTitle(L"rows target")};
+};
+
+TEST_F(RowsTest, PinShortcutPinsTheWindowInFrontAndItsRowShowsItAtOnce) {
+  // Out of the program's way, so that its rows show on the screen.
+  ::SetWindowPos(target.hwnd(), nullptr, 0, 0, 160, 90, SWP_NOZORDER | SWP_NOACTIVATE);
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+  const int row = app.RowOf(target.hwnd());
+  ASSERT_GE(row, 0) << "rows:" << app.Listing();
+  app.Select(row);
+  ::SetForegroundWindow(target.hwnd());
+  ASSERT_TRUE(WaitUntil([&] { return app.Focus() != app.Control(CommandId::lstApp); })) << "the program kept the focus";
+  // Settled once two looks in a row agree.
+  std::vector<std::uint32_t> unpinned, previous;
+  ASSERT_TRUE(WaitUntil([&] {
+    previous = std::exchange(unpinned, RowOnScreen(app, row));
+    return previous == unpinned;
+  })) << "the row never settled";
+  for (bool pinned : {true, false}) {
+    PressPinShortcut();
+    EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.hwnd()) == pinned; })) << "the shortcut left it " << !pinned;
+    EXPECT_TRUE(WaitUntil([&] { return (RowOnScreen(app, row) != unpinned) == pinned; }))
+        << (pinned ? "no pin mark on the row" : "the pin mark stayed");
+  }
+  EXPECT_EQ(app.Selected(), row) << "the list was rebuilt";
+}
+
+TEST_F(RowsTest, AProgramStartsAndWorksWhileAnotherHoldsTheShortcut) {
+  ASSERT_TRUE(::RegisterHotKey(nullptr, kHotKeyId, MOD_CONTROL | MOD_WIN, 'T')) << "Ctrl+Win+T is taken already";
+  RunningApp app;
+  EXPECT_TRUE(app.started()) << "no window with a filled list";
+  ::UnregisterHotKey(nullptr, kHotKeyId);
+}
+
+// Wine hands the message's rectangle over as a bare pointer, so it is put
+// into the program's own memory.
+void SendDpiChanged(const RunningApp& app, HWND window, int dpi, const RECT& suggested) {
+  HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, app.processId());
+  void* remote = ::VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  ::WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote), SMTO_NORMAL,
+                        10'000, &result);
+  ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  ::CloseHandle(process);
+}
+
+// The font's height shows in the text's width: where an address field puts
+// its last character against where a font of that height puts it.
+void ExpectFieldFont(HWND window, const FormDescription& form, CommandId name, int dpi) {
+  const std::string_view caption = FindControl(form.controls, name)->caption;
+  const std::wstring text(caption.begin(), caption.end()), face(form.font.face.begin(), form.font.face.end());
+  const auto x = [&](std::size_t index) {
+    return static_cast<short>(LOWORD(::SendDlgItemMessageW(window, static_cast<int>(name), EM_POSFROMCHAR, index, 0)));
+  };
+  HFONT font = ::CreateFontW(FontHeight(form.font, dpi), 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, DEFAULT_CHARSET, 0, 0,
+                             0, 0, face.c_str());
+  HDC screen = ::GetDC(nullptr);
+  HGDIOBJ previous = ::SelectObject(screen, font);
+  SIZE extent{};
+  ::GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size() - 1), &extent);
+  ::SelectObject(screen, previous);
+  ::ReleaseDC(nullptr, screen);
+  ::DeleteObject(font);
+  EXPECT_EQ(x(text.size() - 1) - x(0), extent.cx) << "\"" << caption << "\" at " << dpi << " dpi";
+}
+
+TEST_F(RowsTest, ANewResolutionLaysTheWindowsOutFromTheirTables) {
+  constexpr int kDpi = 144;
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+  app.Menu(CommandId::mnuAbout);
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    about = ::FindWindowW(nullptr, L"About Quarrow Hovrel");
+    return about != nullptr && ::IsWindowVisible(about);
+  })) << "no About box";
+  const std::pair<HWND, const FormDescription*> forms[] = {{app.window(), &kMainForm}, {about, &kAboutForm}};
+  for (const auto& [window, form] : forms) {
+    const RECT suggested{30, 20, 30 + 700, 20 + 560};
+    SendDpiChanged(app, window, kDpi, suggested);
+    RECT placed{};
+    ::GetWindowRect(window, &placed);
+    EXPECT_TRUE(::EqualRect(&placed, &suggested)) << form->caption << " not where suggested";
+    for (const ControlSpec& control : form->controls) {
+      const PixelRect expected = ControlRect(form->controls, control, {kDpi, kDpi});
+      RECT seen{};
+      ::GetWindowRect(::GetDlgItem(window, static_cast<int>(control.name)), &seen);
+      ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&seen), 2);
+      EXPECT_EQ((std::vector<long>{seen.left, seen.top, seen.right - seen.left, seen.bottom - seen.top}),
+                (std::vector<long>{expected.left, expected.top, expected.width, expected.height}))
+          << form->caption << ", control " << static_cast<int>(control.name);
+    }
+  }
+  ExpectFieldFont(about, kAboutForm, CommandId::LHomepage, kDpi);
+  // Rows as tall as a small icon at 144 dpi at least: measured again.
+  EXPECT_GE(::SendMessageW(app.Control(CommandId::lstApp), LB_GETITEMHEIGHT, 0, 0), 24);
+}
+
+}  // namespace
+}  // namespace hovrel
