@@ -1,6 +1,6 @@
 // A headless double of a built window: its handle is a window on the simulated
-// desktop, its list boxes are FakeListBoxes, its check marks and captions start
-// as the form description says, and the test plays the user.
+// desktop, its list box a FakeListBox, its check marks and captions start as
+// the form description says, and the test plays the user.
 #pragma once
 
 #include <functional>
@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "forms/form_host.h"
 #include "sim/fake_list_box.h"
 #include "sim/simulated_desktop.h"
-#include "forms/form_host.h"
 
 namespace hovrel::sim {
 
@@ -37,7 +37,7 @@ class HeadlessForm final : public FormHost {
   // Not yet loaded: no event has been raised.
   HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms);
 
-  // The user's actions, from the load on; none raises anything once the program ended.
+  // The user's actions; none raises anything once the program has ended.
   void Load(FormEvents& events) {
     events_ = &events;
     Raise([this](FormEvents& e) { ShowModeless(e); });
@@ -47,30 +47,30 @@ class HeadlessForm final : public FormHost {
   void PressCloseBox() { Raise([this](FormEvents&) { Unload(); }); }
   void Minimise() { Raise([this](FormEvents&) { SetWindowState(kWindowMinimised); }); }
   void TaskbarRecreated() { Raise([](FormEvents& e) { e.TaskbarCreated(); }); }
-  // WM_MOUSEMOVE as delivered: X is the low word of lParam, in pixels, given
-  // to the handler in the form's scale unit.
-  void MouseMove(std::uintptr_t wParam, std::intptr_t lParam);
+  // WM_MOUSEMOVE as delivered: X is the low word of lParam in pixels, handed on in twips.
+  void MouseMove(std::uintptr_t wParam, std::intptr_t lParam) {
+    const auto x = static_cast<float>(static_cast<std::int16_t>(lParam & 0xFFFF)) * twipsPerPixelX;
+    Raise([&](FormEvents& e) { e.Form_MouseMove({wParam, lParam, x}); });
+  }
 
-  FakeListBox& List(CommandId name) { return *lists_.at(name); }
+  FakeListBox& List() { return *list_; }
   std::string ControlCaption(CommandId control) const { return captions_.at(control); }
   bool ended() const { return ended_; }
   bool loaded() const { return loaded_; }
   // Each menu opened at the pointer, with the foreground window then.
-  const std::vector<std::pair<CommandId, Hwnd>>& popups() const { return popups_; }
-
-  int scaleMode = kScaleTwips;
+  std::vector<std::pair<CommandId, Hwnd>> popups;
   float twipsPerPixelX = 15;
 
   // FormHost
   Hwnd hWnd() const override { return hwnd_; }
   std::string Caption() const override { return std::string(form_.caption); }
-  ListBox& ListControl(CommandId name) override { return List(name); }
+  ListBox& ListControl(CommandId) override { return *list_; }
   void SetCaption(CommandId label, std::string_view text) override { captions_.at(label) = text; }
   // A handle made up from the image's icon resource.
   std::uint32_t Picture(CommandId image) const override;
   bool Checked(CommandId menuItem) const override { return checked_.at(menuItem); }
   void SetChecked(CommandId menuItem, bool checked) override { checked_.at(menuItem) = checked; }
-  int ScaleMode() const override { return scaleMode; }
+  int ScaleMode() const override { return kScaleTwips; }
   float TwipsPerPixelX() const override { return twipsPerPixelX; }
   int WindowState() const override { return windowState_; }
   // As the window system does, a change of state is a resize.
@@ -81,7 +81,7 @@ class HeadlessForm final : public FormHost {
   bool Visible() const override { return visible_; }
   void Show() override { visible_ = true; }
   void Hide() override { visible_ = false; }
-  void PopupMenu(CommandId menu) override { popups_.emplace_back(menu, desktop_.foreground); }
+  void PopupMenu(CommandId menu) override { popups.emplace_back(menu, desktop_.foreground); }
   // The test plays the user before the show returns.
   void ShowModal(FormEvents& events) override;
   void Unload() override {
@@ -116,10 +116,9 @@ class HeadlessForm final : public FormHost {
   HeadlessForms& forms_;
   Hwnd hwnd_;
   FormEvents* events_ = nullptr;
-  std::map<CommandId, std::unique_ptr<FakeListBox>> lists_;
+  std::unique_ptr<FakeListBox> list_ = std::make_unique<FakeListBox>();
   std::map<CommandId, bool> checked_;
   std::map<CommandId, std::string> captions_;
-  std::vector<std::pair<CommandId, Hwnd>> popups_;
   int windowState_ = kWindowNormal;
   bool visible_ = false, loaded_ = false, ended_ = false;
 };

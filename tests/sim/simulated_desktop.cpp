@@ -43,7 +43,6 @@ int SimulatedDesktop::GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) {
 }
 
 void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int, unsigned flags) {
-  calls.push_back({"SetWindowPos", hwnd, insertAfter, flags, 0});
   Window* window = Find(hwnd);
   if (!window) return;
   // HWND_NOTOPMOST has no effect on a window already in the ordinary band.
@@ -60,7 +59,6 @@ void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, 
 }
 
 void SimulatedDesktop::ShowWindow(Hwnd hwnd, int cmdShow) {
-  calls.push_back({"ShowWindow", hwnd, 0, 0, cmdShow});
   Window* window = Find(hwnd);
   if (!window || cmdShow != SW_RESTORE) return;
   window->options.style = (window->options.style & ~WS_MINIMIZE) | WS_VISIBLE;
@@ -75,7 +73,6 @@ void SimulatedDesktop::EnumWindows(WindowEnumProc proc, std::intptr_t lParam) {
 
 bool SimulatedDesktop::SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t, std::intptr_t, unsigned flags,
                                            unsigned) {
-  calls.push_back({"SendMessageTimeoutA", hwnd, 0, flags, static_cast<int>(msg)});
   const Window* window = Find(hwnd);
   if (!window || msg != WM_CLOSE) return false;
   ++closeRequests_[hwnd];

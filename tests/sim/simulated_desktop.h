@@ -1,6 +1,6 @@
 // A simulated desktop behind WindowSystem: top-level windows in z-order with
-// title, style and band, moved as the window system would, answering close
-// requests as each test says. Effectful calls are recorded.
+// title, style and band, placed and restored as the window system would, and
+// answering close requests as each test says.
 #pragma once
 
 #include <functional>
@@ -27,22 +27,11 @@ struct WindowOptions {
   CloseAnswer closeAnswer = CloseAnswer::Closes;
 };
 
-// value: the show command or message.
-struct Call {
-  std::string op;
-  Hwnd hwnd = 0, insertAfter = 0;
-  unsigned flags = 0;
-  int value = 0;
-  bool operator==(const Call&) const = default;
-};
-
 class SimulatedDesktop final : public WindowSystem {
  public:
   // New windows open at the top of their band, as they do on a real desktop.
   Hwnd Add(WindowOptions options);
-  Hwnd Add(std::string title, std::uint32_t style = kFramedStyle) {
-    return Add(WindowOptions{std::move(title), style});
-  }
+  Hwnd Add(std::string title, std::uint32_t style = kFramedStyle) { return Add(WindowOptions{std::move(title), style}); }
   void Remove(Hwnd hwnd);
   void Retitle(Hwnd hwnd, std::string title) {
     if (Window* window = Find(hwnd)) window->options.title = std::move(title);
@@ -64,7 +53,6 @@ class SimulatedDesktop final : public WindowSystem {
   // A close request went to a hung window without abort-if-hung: the real
   // program would never have returned.
   bool froze = false;
-  std::vector<Call> calls;
   // Runs after each read a rebuild makes, given the call's name and window:
   // lets a test change the desktop between any two reads.
   std::function<void(std::string_view op, Hwnd hwnd)> afterEachRead;
@@ -99,7 +87,7 @@ class SimulatedDesktop final : public WindowSystem {
     if (afterEachRead) afterEachRead(op, hwnd);
     return value;
   }
-  // Where hwnd goes at the top of its band.
+  // Where a window goes at the top of its band.
   std::list<Hwnd>::iterator TopOfBand(bool topmost);
 
   std::list<Hwnd> order_;  // front = top of the z-order
