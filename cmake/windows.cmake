@@ -30,11 +30,11 @@ file(GLOB HOVREL_WINE_TEST_SOURCES CONFIGURE_DEPENDS tests/wine/*_test.cpp)
 if(HOVREL_WINE_TEST_SOURCES)
   file(GLOB HOVREL_WINE_SUPPORT CONFIGURE_DEPENDS tests/wine/support/*.cpp)
   add_executable(hovrel_wine_tests ${HOVREL_WINE_TEST_SOURCES} ${HOVREL_WINE_SUPPORT})
-  target_include_directories(hovrel_wine_tests PRIVATE tests/wine)
-  target_link_libraries(hovrel_wine_tests PRIVATE hovrel_platform gtest_main)
-  # The program's icons and version too: a frmMain built inside the tests
-  # loads them as hovrel.exe's does.
-  target_sources(hovrel_wine_tests PRIVATE resources/hovrel.rc)
+  # The tests drive hovrel.exe from outside and share only its names (the
+  # control ids, the window system's constants), not its code.
+  target_include_directories(hovrel_wine_tests PRIVATE src tests/wine)
+  target_compile_definitions(hovrel_wine_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+  target_link_libraries(hovrel_wine_tests PRIVATE gtest_main user32 gdi32 shell32 advapi32)
   hovrel_windows_binary(hovrel_wine_tests)
   # The end-to-end tests start the program from beside themselves.
   add_dependencies(hovrel_wine_tests hovrel)

@@ -1,9 +1,8 @@
 // Windows that the end-to-end tests own: windows of each kind on this thread,
-// windows in helper processes that answer a close request as told, and a host
-// window with a real sorted list box. Each is released by its destructor.
+// windows in helper processes that hang or ask their user when asked to
+// close, and the starting and ending of programs beside the tests.
 #pragma once
 
-#include "forms/win32/list_box_win32.h"
 #include "platform/window_system.h"
 
 // After our headers: see window_system.h.
@@ -16,7 +15,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace hovrel::fixture {
 
@@ -30,6 +28,15 @@ std::wstring WideTitle(HWND hwnd);
 // messages meanwhile so that its own windows stay responsive.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds deadline = 10s);
 bool IsTopmost(HWND hwnd);
+// True when `upper` comes before `lower` in the z-order.
+bool IsAbove(HWND upper, HWND lower);
+
+// A file beside the test program, as hovrel.exe and the helper are.
+std::wstring BesideTests(const std::wstring& name);
+// Starts the program file `name` beside the tests, in `job` if one is given;
+// ends it again, if it still runs, and lets go of it.
+PROCESS_INFORMATION StartBeside(const std::wstring& name, const std::wstring& arguments = L"", HANDLE job = nullptr);
+void EndProcess(PROCESS_INFORMATION& process);
 
 enum class Kind { Framed, Popup, Hidden, Minimised };
 enum class CloseAnswer { Closes, Refuses };
@@ -37,8 +44,7 @@ enum class CloseAnswer { Closes, Refuses };
 // A top-level window of this thread; close requests are counted.
 class FixtureWindow {
  public:
-  explicit FixtureWindow(std::wstring_view title, Kind kind = Kind::Framed,
-                         CloseAnswer answer = CloseAnswer::Closes);
+  explicit FixtureWindow(std::wstring_view title, Kind kind = Kind::Framed, CloseAnswer answer = CloseAnswer::Closes);
   ~FixtureWindow() { if (hwnd_) ::DestroyWindow(hwnd_); }
   FixtureWindow(const FixtureWindow&) = delete;
   FixtureWindow& operator=(const FixtureWindow&) = delete;
@@ -56,31 +62,15 @@ class FixtureWindow {
   HWND hwnd_ = nullptr;  // cleared when the window is destroyed, by whoever destroys it
 };
 
-// A window with a sorted list box, standing in for the main window.
-class HostWindow {
- public:
-  HostWindow();
-  Hwnd handle() const { return frame_.handle(); }
-  Win32ListBox& List() { return list_; }
-  const Win32ListBox& List() const { return list_; }
-  int RowOf(Hwnd hwnd) const;
-  // Read with the wide message: the 8-bit one goes through the code page.
-  std::wstring WideText(int row) const;
-  void Select(int row);
+// Hangs: stops reading its messages once shown. Asks: asks its user in a
+// message box, where OK closes the window and Cancel keeps it.
+enum class HelperAnswer { Hangs, Asks };
 
- private:
-  FixtureWindow frame_;
-  Win32ListBox list_;
-};
-
-enum class HelperAnswer { Hangs, Asks, Refuses };
-
-// A window in a helper process (fixture_window.exe beside the test program),
-// ended by the destructor if still running.
+// A window in a process of its own (fixture_window.exe), ended with this.
 class HelperWindow {
  public:
   HelperWindow(HelperAnswer answer, std::wstring_view title);
-  ~HelperWindow();
+  ~HelperWindow() { EndProcess(process_); }
   HelperWindow(const HelperWindow&) = delete;
   HelperWindow& operator=(const HelperWindow&) = delete;
 
@@ -88,10 +78,9 @@ class HelperWindow {
   bool Exists() const { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
   // The message box the window shows while asking its user, null if none.
   HWND Question() const;
-  void End() const;
 
  private:
-  PROCESS_INFORMATION process_{};
+  PROCESS_INFORMATION process_;
   HWND hwnd_ = nullptr;
 };
 

@@ -1,0 +1,78 @@
+// hovrel.exe's commands on real windows: Top, Reset and a double-click on a
+// row move its window between the bands and to the front; End Task closes
+// every window whose title holds the row's text, in any script, waits for one
+// that asks its user and passes over one that has stopped responding.
+#include <gtest/gtest.h>
+
+
+#include "support/app_driver.h"
+#include "support/fixture_windows.h"
+
+namespace hovrel {
+namespace {
+
+using namespace fixture;
+using app::RunningApp;
+
+TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesItsTitlesOnly) {
+  FixtureWindow target(UniqueTitle(L"target"));
+  FixtureWindow minimised(UniqueTitle(L"minimised"), Kind::Minimised);
+  // Through a legacy code page both titles would read as the decoy's.
+  const std::wstring twinTitle = UniqueTitle(L"Привет"), decoyTitle = twinTitle.substr(0, twinTitle.size() - 6) + L"??????";
+  FixtureWindow twin(twinTitle), otherTwin(twinTitle), decoy(decoyTitle);
+  FixtureWindow cover(UniqueTitle(L"cover"));
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+
+  app.Select(app.RowOf(target.hwnd()));
+  app.Click(CommandId::btnTop);
+  EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.hwnd()) && IsAbove(target.hwnd(), cover.hwnd()); }))
+      << "Top Window: topmost " << IsTopmost(target.hwnd());
+  app.Click(CommandId::btnReset);
+  EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.hwnd()); })) << "Reset Window left it topmost";
+  EXPECT_EQ(app.Selected(), app.RowOf(target.hwnd())) << "the commands keep the row selected";
+
+  app.DoubleClickRow(app.RowOf(minimised.hwnd()));
+  EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(minimised.hwnd()) && IsAbove(minimised.hwnd(), cover.hwnd()); }))
+      << "a double-click on its row left it minimised or behind";
+  EXPECT_FALSE(IsTopmost(minimised.hwnd()));
+
+  app.Select(app.RowOf(twin.hwnd()));
+  app.Click(CommandId::btnEnd);
+  EXPECT_TRUE(WaitUntil([&] { return !twin.Exists() && !otherTwin.Exists(); }))
+      << "close requests: " << twin.CloseRequests() << " and " << otherTwin.CloseRequests();
+  EXPECT_TRUE(WaitUntil([&] { return app.RowOf(twin.hwnd()) == -1 && app.RowOf(decoy.hwnd()) >= 0; }))
+      << "the list was not rebuilt; rows:" << app.Listing();
+  EXPECT_EQ(decoy.CloseRequests(), 0);
+  EXPECT_EQ(app.Selected(), -1);
+}
+
+TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {
+  const std::wstring text = UniqueTitle(L"task");
+  // In the z-order from the bottom up; End Task asks from the top down.
+  FixtureWindow selected(text, Kind::Framed, CloseAnswer::Refuses);
+  FixtureWindow later(text + L" later", Kind::Framed, CloseAnswer::Refuses);
+  // Wine counts a window as hung once it has read no message for 5 s.
+  HelperWindow hung(HelperAnswer::Hangs, text + L" hung");
+  HelperWindow asks(HelperAnswer::Asks, text + L" asks");
+  RunningApp app;
+  ASSERT_TRUE(app.started() && hung.hwnd() && asks.hwnd());
+  ASSERT_TRUE(IsAbove(asks.hwnd(), hung.hwnd()) && IsAbove(hung.hwnd(), later.hwnd()));
+  ASSERT_TRUE(WaitUntil([&] { return ::IsHungAppWindow(hung.hwnd()) != 0; }, 20s)) << "the helper never hung";
+
+  app.Select(app.RowOf(selected.hwnd()));
+  app.Click(CommandId::btnEnd);
+  HWND question = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (question = asks.Question()) != nullptr; })) << "no window was asked to close";
+  EXPECT_FALSE(WaitUntil([&] { return later.CloseRequests() > 0; }, 1s)) << "the next window was asked before the answer";
+  ::PostMessageW(::GetDlgItem(question, IDOK), BM_CLICK, 0, 0);
+  // Far below the minute End Task would wait for a window that has not hung.
+  EXPECT_TRUE(WaitUntil([&] { return later.CloseRequests() == 1 && selected.CloseRequests() == 1; }, 20s))
+      << "End Task stuck on the hung window";
+  EXPECT_TRUE(WaitUntil([&] { return !asks.Exists(); })) << "the window that asked stayed after OK";
+  EXPECT_TRUE(hung.Exists());
+  EXPECT_TRUE(WaitUntil([&] { return app.RowOf(selected.hwnd()) >= 0 && app.Selected() == -1; })) << "no rebuild after End Task";
+}
+
+}  // namespace
+}  // namespace hovrel
