@@ -44,14 +44,6 @@ if(HOVREL_WINE_TEST_SOURCES)
   set_tests_properties(wine_tests PROPERTIES TIMEOUT 900)
 endif()
 
-file(GLOB HOVREL_WINE_HELPERS CONFIGURE_DEPENDS tests/wine/helpers/*.cpp)
-foreach(helper_source ${HOVREL_WINE_HELPERS})
-  get_filename_component(helper ${helper_source} NAME_WE)
-  add_executable(${helper} WIN32 ${helper_source})
-  target_link_libraries(${helper} PRIVATE user32 gdi32)
-  hovrel_windows_binary(${helper})
-endforeach()
-
 # A small, self-contained hovrel.exe in Release: optimised for size, unused
 # functions and data dropped at link time, no symbols, and no C++ demangler
 # (see src/app/terminate_handler.cpp).

@@ -50,27 +50,27 @@ TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesIts
 TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {
   const std::wstring text = UniqueTitle(L"task");
   // In the z-order from the bottom up; End Task asks from the top down.
-  FixtureWindow selected(text, Kind::Framed, CloseAnswer::Refuses);
-  FixtureWindow later(text + L" later", Kind::Framed, CloseAnswer::Refuses);
+  BusyWindow later(text + L" later", CloseAnswer::Refuses);
   // Wine counts a window as hung once it has read no message for 5 s.
-  HelperWindow hung(HelperAnswer::Hangs, text + L" hung");
-  HelperWindow asks(HelperAnswer::Asks, text + L" asks");
+  BusyWindow hung(text + L" hung", CloseAnswer::Closes, true);
+  BusyWindow asks(text + L" asks", CloseAnswer::Asks);
+  FixtureWindow selected(text, Kind::Framed, CloseAnswer::Refuses);
   RunningApp app;
-  ASSERT_TRUE(app.started() && hung.hwnd() && asks.hwnd());
-  ASSERT_TRUE(IsAbove(asks.hwnd(), hung.hwnd()) && IsAbove(hung.hwnd(), later.hwnd()));
-  ASSERT_TRUE(WaitUntil([&] { return ::IsHungAppWindow(hung.hwnd()) != 0; }, 20s)) << "the helper never hung";
+  ASSERT_TRUE(app.started());
+  ASSERT_TRUE(IsAbove(asks.window().hwnd(), hung.window().hwnd()) && IsAbove(hung.window().hwnd(), later.window().hwnd()));
+  ASSERT_TRUE(WaitUntil([&] { return ::IsHungAppWindow(hung.window().hwnd()) != 0; }, 20s)) << "never hung";
 
   app.Select(app.RowOf(selected.hwnd()));
   app.Click(CommandId::btnEnd);
   HWND question = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (question = asks.Question()) != nullptr; })) << "no window was asked to close";
-  EXPECT_FALSE(WaitUntil([&] { return later.CloseRequests() > 0; }, 1s)) << "the next window was asked before the answer";
+  ASSERT_TRUE(WaitUntil([&] { return (question = asks.window().Question()) != nullptr; })) << "no window was asked to close";
+  EXPECT_FALSE(WaitUntil([&] { return later.window().CloseRequests() > 0; }, 1s)) << "the next window was asked before the answer";
   ::PostMessageW(::GetDlgItem(question, IDOK), BM_CLICK, 0, 0);
   // Far below the minute End Task would wait for a window that has not hung.
-  EXPECT_TRUE(WaitUntil([&] { return later.CloseRequests() == 1 && selected.CloseRequests() == 1; }, 20s))
+  EXPECT_TRUE(WaitUntil([&] { return later.window().CloseRequests() == 1 && selected.CloseRequests() == 1; }, 20s))
       << "End Task stuck on the hung window";
-  EXPECT_TRUE(WaitUntil([&] { return !asks.Exists(); })) << "the window that asked stayed after OK";
-  EXPECT_TRUE(hung.Exists());
+  EXPECT_TRUE(WaitUntil([&] { return !asks.window().Exists(); })) << "the window that asked stayed after OK";
+  EXPECT_EQ(hung.window().CloseRequests(), 0);
   EXPECT_TRUE(WaitUntil([&] { return app.RowOf(selected.hwnd()) >= 0 && app.Selected() == -1; })) << "no rebuild after End Task";
 }
 

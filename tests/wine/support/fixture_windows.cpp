@@ -1,4 +1,4 @@
-// The test-owned windows and helper processes of fixture_windows.h.
+// The windows and programs of fixture_windows.h.
 #include "support/fixture_windows.h"
 
 #include <stdexcept>
@@ -101,7 +101,10 @@ LRESULT CALLBACK FixtureWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<FixtureWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self && msg == WM_CLOSE && ++self->closeRequests_ && self->answer_ == CloseAnswer::Refuses) return 0;
+  if (self && msg == WM_CLOSE && ++self->closeRequests_ && self->answer_ != CloseAnswer::Closes &&
+      (self->answer_ == CloseAnswer::Refuses ||
+       ::MessageBoxW(hwnd, L"Save the changes first?", L"Fixture", MB_OKCANCEL | MB_ICONQUESTION) != IDOK))
+    return 0;
   if (self && msg == WM_NCDESTROY) {
     self->hwnd_ = nullptr;
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -109,20 +112,29 @@ LRESULT CALLBACK FixtureWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
   return ::DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-HelperWindow::HelperWindow(HelperAnswer answer, std::wstring_view title)
-    : process_(StartBeside(L"fixture_window.exe", (answer == HelperAnswer::Hangs ? L"hang " : L"ask ") + std::wstring(title))) {
-  // The window exists, titled, a moment before CreateWindowEx shows it; a new
-  // Wine process needs a second or two to get there on a loaded machine.
-  const std::wstring wanted(title);
-  WaitUntil([&] { return (hwnd_ = ::FindWindowW(nullptr, wanted.c_str())) != nullptr && ::IsWindowVisible(hwnd_); }, 30s);
-  if (hwnd_ && !::IsWindowVisible(hwnd_)) hwnd_ = nullptr;
-}
-
-HWND HelperWindow::Question() const {
+HWND FixtureWindow::Question() const {
   // A message box is a top-level window of the dialog class, owned by the window.
   for (HWND box = nullptr; hwnd_ && (box = ::FindWindowExW(nullptr, box, L"#32770", nullptr));)
     if (::GetWindow(box, GW_OWNER) == hwnd_) return box;
   return nullptr;
+}
+
+BusyWindow::BusyWindow(std::wstring_view title, CloseAnswer answer, bool hangs) {
+  thread_ = std::thread([this, answer, hangs, wanted = std::wstring(title)] {
+    FixtureWindow window(wanted, Kind::Framed, answer);
+    threadId_ = ::GetCurrentThreadId();
+    window_ = &window;
+    if (hangs) ::WaitForSingleObject(stop_, INFINITE);
+    for (MSG msg; !hangs && ::GetMessageW(&msg, nullptr, 0, 0) > 0;) ::DispatchMessageW(&msg);
+  });
+  while (window_ == nullptr) std::this_thread::yield();
+}
+
+BusyWindow::~BusyWindow() {
+  ::SetEvent(stop_);
+  ::PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+  thread_.join();
+  ::CloseHandle(stop_);
 }
 
 }  // namespace hovrel::fixture

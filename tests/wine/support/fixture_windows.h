@@ -1,6 +1,5 @@
-// Windows that the end-to-end tests own: windows of each kind on this thread,
-// windows in helper processes that hang or ask their user when asked to
-// close, and the starting and ending of programs beside the tests.
+// What the end-to-end tests own: windows of each kind, on this thread or on
+// one of their own that hangs or asks its user, and the programs they start.
 #pragma once
 
 #include "platform/window_system.h"
@@ -15,6 +14,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace hovrel::fixture {
 
@@ -31,7 +31,7 @@ bool IsTopmost(HWND hwnd);
 // True when `upper` comes before `lower` in the z-order.
 bool IsAbove(HWND upper, HWND lower);
 
-// A file beside the test program, as hovrel.exe and the helper are.
+// A file beside the test program, as hovrel.exe is.
 std::wstring BesideTests(const std::wstring& name);
 // Starts the program file `name` beside the tests, in `job` if one is given;
 // ends it again, if it still runs, and lets go of it.
@@ -39,7 +39,8 @@ PROCESS_INFORMATION StartBeside(const std::wstring& name, const std::wstring& ar
 void EndProcess(PROCESS_INFORMATION& process);
 
 enum class Kind { Framed, Popup, Hidden, Minimised };
-enum class CloseAnswer { Closes, Refuses };
+// Asks: asks its user in a message box, where OK closes the window.
+enum class CloseAnswer { Closes, Refuses, Asks };
 
 // A top-level window of this thread; close requests are counted.
 class FixtureWindow {
@@ -53,35 +54,34 @@ class FixtureWindow {
   Hwnd handle() const { return FromHwnd(hwnd_); }
   bool Exists() const { return hwnd_ != nullptr; }
   int CloseRequests() const { return closeRequests_; }
+  // The message box the window shows while asking its user, null if none.
+  HWND Question() const;
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
   CloseAnswer answer_;
   std::atomic<int> closeRequests_{0};
-  HWND hwnd_ = nullptr;  // cleared when the window is destroyed, by whoever destroys it
+  std::atomic<HWND> hwnd_{nullptr};  // cleared when the window is destroyed, by whoever destroys it
 };
 
-// Hangs: stops reading its messages once shown. Asks: asks its user in a
-// message box, where OK closes the window and Cancel keeps it.
-enum class HelperAnswer { Hangs, Asks };
-
-// A window in a process of its own (fixture_window.exe), ended with this.
-class HelperWindow {
+// A fixture window on a thread of its own, so that it can hang (read no
+// message from the start) or ask its user while the test goes on. Such
+// windows open below those of this thread, which has the activation.
+class BusyWindow {
  public:
-  HelperWindow(HelperAnswer answer, std::wstring_view title);
-  ~HelperWindow() { EndProcess(process_); }
-  HelperWindow(const HelperWindow&) = delete;
-  HelperWindow& operator=(const HelperWindow&) = delete;
+  BusyWindow(std::wstring_view title, CloseAnswer answer, bool hangs = false);
+  ~BusyWindow();
+  BusyWindow(const BusyWindow&) = delete;
+  BusyWindow& operator=(const BusyWindow&) = delete;
 
-  HWND hwnd() const { return hwnd_; }  // null when the window did not come up
-  bool Exists() const { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
-  // The message box the window shows while asking its user, null if none.
-  HWND Question() const;
+  FixtureWindow& window() { return *window_; }
 
  private:
-  PROCESS_INFORMATION process_;
-  HWND hwnd_ = nullptr;
+  std::atomic<FixtureWindow*> window_{nullptr};
+  std::atomic<DWORD> threadId_{0};
+  HANDLE stop_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread thread_;
 };
 
 }  // namespace hovrel::fixture
