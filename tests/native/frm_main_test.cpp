@@ -17,10 +17,16 @@
 namespace hovrel {
 namespace {
 
-// The program with a recording shell and headless windows, played by the test,
-// on a desktop of a target below an ordinary window, and a hidden window.
+// The program with a recording shell and headless windows, on a desktop of a
+// target below an ordinary window, and a hidden window.
 struct Program {
-  void Start() { form.Load(main); }
+  // Plays one action of the user; the program may end on it.
+  void Do(const std::function<void(Program&)>& action) {
+    try {
+      action(*this);
+    } catch (const sim::ProgramEnded&) {
+    }
+  }
   bool Listed(Hwnd hwnd) const { return list.Find(desktop.Title(hwnd)) >= 0; }
   // The icon requests in order: A for add, D for delete.
   std::string Requests() const {
@@ -41,30 +47,30 @@ struct Program {
   sim::FakeListBox& list = form.List();
 };
 
-using Action = std::function<void(sim::HeadlessForm&)>;
-Action Click(CommandId id) { return [id](sim::HeadlessForm& form) { form.Click(id); }; }
-// The shell reports a mouse action on the icon as a mouse move with the icon's number.
-Action Icon(std::intptr_t message) { return [message](sim::HeadlessForm& form) { form.MouseMove(1, message); }; }
-// A real pointer move carries the key flags and the position.
-Action Pointer(std::uintptr_t keys, int x, int y) {
-  return [=](sim::HeadlessForm& form) { form.MouseMove(keys, static_cast<std::intptr_t>((y << 16) | x)); };
+using Action = std::function<void(Program&)>;
+Action Click(CommandId id) { return [id](Program& p) { p.main.Command(id); }; }
+// As the window gets it: X is the low word of lParam in pixels, handed on in twips.
+Action MouseMove(std::uintptr_t wParam, std::intptr_t lParam) {
+  return [=](Program& p) { p.main.Form_MouseMove({wParam, lParam, static_cast<float>(lParam & 0xFFFF) * p.form.twipsPerPixelX}); };
 }
+// The shell reports a mouse action on the icon as a mouse move with the icon's number.
+Action Icon(std::intptr_t message) { return MouseMove(1, message); }
 
 // What one action did to the started, minimised program, in words.
 std::string Effect(const Action& action, bool rowSelected, float twipsPerPixel) {
   Program p;
   p.form.twipsPerPixelX = twipsPerPixel;
-  p.Start();
+  p.form.Load(p.main);
   if (rowSelected) p.list.Select(p.list.Find("Target window"));
-  p.form.Minimise();
+  p.form.SetWindowState(kWindowMinimised);
   const Hwnd late = p.desktop.Add("Late window");
   std::string effect;
   const auto note = [&](bool seen, const std::string& what) { if (seen) effect += (effect.empty() ? "" : " ") + what; };
   p.forms.whileModal = [&](sim::HeadlessForm& about) {
     note(true, "about");
-    about.Click(CommandId::btnOK);
+    about.events().Command(CommandId::btnOK);
   };
-  action(p.form);
+  p.Do(action);
   const std::vector<Hwnd> order = p.desktop.ZOrder();
   note(p.desktop.beeps > 0, "beep");
   note(p.desktop.Options(p.target).topmost, "pinned");
@@ -78,7 +84,7 @@ std::string Effect(const Action& action, bool rowSelected, float twipsPerPixel) 
   // Opened while another window is in front, the menu would not close on a click elsewhere.
   for (const auto& [menu, front] : p.form.popups) note(true, menu == CommandId::mnuPopup && front == p.form.hWnd() ? "menu" : "other menu");
   note(p.Requests() != "A", "icon " + p.Requests());
-  note(p.form.ended(), "ended");
+  note(p.form.ended, "ended");
   for (const auto& [owner, opened] : p.shell.opened) note(true, (owner == p.form.hWnd() ? "" : "(not ours) ") + opened);
   for (const std::string& started : p.shell.started) note(true, started);
   return effect;
@@ -98,24 +104,24 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowARowsCommandOnlyBeeps
       {"File End Task", Click(CommandId::mnuEndTask), "closed rebuilt", true},
       {"Refresh", Click(CommandId::btnRefresh), "rebuilt", false},
       {"View Refresh", Click(CommandId::mnuRefresh), "rebuilt", false},
-      {"repaint", [](sim::HeadlessForm& form) { form.Repaint(); }, "rebuilt", false},
+      {"repaint", [](Program& p) { p.main.Form_Paint(); }, "rebuilt", false},
       {"View Hide Processes", Click(CommandId::mnuShowOnlyApp), "rebuilt unfiltered", false},
       {"View Always on Top", Click(CommandId::mnuAlwaysOnTop), "on top", false},
       {"File Exit", Click(CommandId::mnuExit), "icon AD ended", false},
       {"icon menu Exit", Click(CommandId::popExit), "icon AD ended", false},
-      {"close box", [](sim::HeadlessForm& form) { form.PressCloseBox(); }, "icon AD ended", false},
+      {"close box", [](Program& p) { p.form.Unload(); }, "icon AD ended", false},
       {"icon menu Restore", Click(CommandId::popRestore), "shown", false},
       {"icon left release", Icon(WM_LBUTTONUP), "shown", false},
       {"icon double-click", Icon(WM_LBUTTONDBLCLK), "shown", false},
       {"icon right release", Icon(WM_RBUTTONUP), "menu", false},
       {"icon left press", Icon(0x201), "", false},
       {"icon right press", Icon(0x204), "", false},
-      {"icon right double-click", Icon(0x206), "", false},
       {"move over the icon", Icon(WM_MOUSEMOVE), "", false},
-      {"another icon's release", [](sim::HeadlessForm& form) { form.MouseMove(2, WM_LBUTTONUP); }, "", false},
-      {"pointer at x 514", Pointer(0, 514, 0), "", false},
-      {"pointer at 517, 30", Pointer(0, 517, 30), "", false},
-      {"right-dragged at x 517", Pointer(2, 517, 0), "", false},
+      {"another icon's release", MouseMove(2, WM_LBUTTONUP), "", false},
+      // A real pointer move: key flags in wParam, the position in lParam.
+      {"pointer at x 514", MouseMove(0, 514), "", false},
+      {"pointer at 517, 30", MouseMove(0, (30 << 16) | 517), "", false},
+      {"right-dragged at x 517", MouseMove(2, 517), "", false},
       {"Help About", Click(CommandId::mnuAbout), "about", false},
       {"Help Read Me", Click(CommandId::mnuReadMe),
        "C:\\Windows\\system32\\notepad.exe | Notepad C:\\Program Files\\Quarrow\\readme.txt | 1", false},
@@ -144,14 +150,14 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowARowsCommandOnlyBeeps
 
 TEST(FrmMain, LoadListsTheFilteredDesktopAddsItsIconAndAlwaysOnTopSwitchesBack) {
   Program p;
-  p.Start();
+  p.form.Load(p.main);
   EXPECT_EQ(p.list.Rows(), (sim::Rows{{"Covering window", p.cover}, {"Target window", p.target}}));
   const std::uint32_t picture = p.form.Picture(CommandId::imgIcon);
   EXPECT_NE(picture, 0u);
   ASSERT_EQ(p.Requests(), "A");
   EXPECT_EQ(p.shell.notifyCalls[0].record, PackTrayIconData(FillTrayIconData(p.form.hWnd(), picture, "Quarrow Hovrel")));
   for (const bool on : {true, false}) {
-    p.form.Click(CommandId::mnuAlwaysOnTop);
+    p.main.Command(CommandId::mnuAlwaysOnTop);
     EXPECT_EQ(p.form.Checked(CommandId::mnuAlwaysOnTop), on);
     EXPECT_EQ(p.desktop.Options(p.form.hWnd()).topmost, on);
   }
@@ -166,17 +172,17 @@ TEST(FrmMain, ANewTaskbarGetsTheSameIconAgainAndTheWindowIsNeverHiddenWithoutOne
   for (const auto& [name, takenAtStart, hiddenBefore, takenAgain] : cases) {
     Program p;
     p.shell.notifyAnswer = takenAtStart;
-    p.Start();
-    if (hiddenBefore) p.form.Minimise();
+    p.form.Load(p.main);
+    if (hiddenBefore) p.form.SetWindowState(kWindowMinimised);
     p.shell.notifyAnswer = takenAgain;
-    p.form.TaskbarRecreated();
+    p.main.TaskbarCreated();
     ASSERT_EQ(p.Requests(), "AA") << name;
     EXPECT_EQ(p.shell.notifyCalls[1].record, p.shell.notifyCalls[0].record) << name;
     EXPECT_TRUE(p.form.Visible() && p.form.WindowState() == kWindowNormal) << name;
-    p.form.Minimise();
+    p.form.SetWindowState(kWindowMinimised);
     EXPECT_EQ(p.form.Visible(), !takenAgain) << name << ": minimised";
     // The shell may show an icon it refused, so that one is deleted too.
-    p.form.PressCloseBox();
+    p.Do([](Program& q) { q.form.Unload(); });
     EXPECT_EQ(p.Requests(), "AAD") << name;
   }
 }
@@ -204,7 +210,7 @@ std::vector<std::uint8_t> VersionBlock(std::uint16_t revision, std::tuple<std::s
 TEST(FrmMainAbout, ShowsTheBuildAndOpensItsAddressesForItself) {
   Program p;
   p.files.versionResource = VersionBlock(2140);
-  p.Start();
+  p.form.Load(p.main);
   Hwnd about = 0;
   p.forms.whileModal = [&](sim::HeadlessForm& window) {
     about = window.hWnd();
@@ -212,11 +218,11 @@ TEST(FrmMainAbout, ShowsTheBuildAndOpensItsAddressesForItself) {
     // The three address fields; a label, the picture and the dialog manager's Esc run nothing.
     for (const CommandId id : {CommandId::LEmail, CommandId::LHomepage, CommandId::LOnlineAddress, CommandId::Label3,
                                CommandId::Image, CommandId{2}})
-      window.Click(id);
-    EXPECT_TRUE(window.loaded()) << "an address field closed About";
-    window.Click(CommandId::btnOK);
+      window.events().Command(id);
+    EXPECT_TRUE(window.loaded) << "an address field closed About";
+    window.events().Command(CommandId::btnOK);
   };
-  p.form.Click(CommandId::mnuAbout);
+  p.main.Command(CommandId::mnuAbout);
   ASSERT_NE(about, p.form.hWnd());
   const auto web = [&](const char* target) { return std::make_pair(about, "Open " + std::string(target) + " (null) (null) 1"); };
   EXPECT_EQ(p.shell.opened, (std::vector<std::pair<Hwnd, std::string>>{

@@ -22,10 +22,9 @@ std::uint32_t HeadlessForm::Picture(CommandId image) const {
 }
 
 void HeadlessForm::ShowModal(FormEvents& events) {
-  events_ = &events;
-  ShowModeless(events);
+  Load(events);
   if (forms_.whileModal) forms_.whileModal(*this);
-  if (loaded_) ++forms_.leftOpen;
+  if (loaded) ++forms_.leftOpen;
 }
 
 }  // namespace hovrel::sim
