@@ -13,7 +13,7 @@
 namespace hovrel::bench {
 
 // Adds `count` windows with one to eight words in ASCII, Cyrillic or CJK
-// (UTF-8); some are topmost.
+// (UTF-8).
 inline void AddPlainWindows(sim::SimulatedDesktop& desktop, std::uint32_t seed, int count) {
   static constexpr std::string_view kWords[] = {
       "Untitled", "Notepad", "report.txt", "Inbox", "Microsoft Word", "README",
@@ -26,7 +26,7 @@ inline void AddPlainWindows(sim::SimulatedDesktop& desktop, std::uint32_t seed, 
       (title += below(2) == 0 ? " - " : " ") += kWords[below(std::size(kWords))];
     const std::size_t draw = below(10);
     const std::uint32_t style = draw < 5 ? sim::kFramedStyle : draw < 7 ? sim::kPopupStyle : 0;
-    desktop.Add(sim::WindowOptions{title, style, below(50) == 0});
+    desktop.Add(title, style);
   }
 }
 

@@ -3,7 +3,6 @@
 // the load and a new taskbar; the About box and its build number.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -18,7 +17,7 @@ namespace hovrel {
 namespace {
 
 // The program with a recording shell and headless windows, on a desktop of a
-// target below an ordinary window, and a hidden window.
+// target and a hidden window.
 struct Program {
   // Plays one action of the user; the program may end on it.
   void Do(const std::function<void(Program&)>& action) {
@@ -37,7 +36,6 @@ struct Program {
 
   sim::SimulatedDesktop desktop;
   Hwnd target = desktop.Add("Target window");
-  Hwnd cover = desktop.Add("Covering window");
   Hwnd hidden = desktop.Add("Hidden service", sim::kFramedStyle & ~WS_VISIBLE);
   sim::FakeShell shell;
   sim::FixedFiles files;
@@ -71,15 +69,17 @@ std::string Effect(const Action& action, bool rowSelected, float twipsPerPixel) 
     about.events().Command(CommandId::btnOK);
   };
   p.Do(action);
-  const std::vector<Hwnd> order = p.desktop.ZOrder();
+  const auto placed = [&](Hwnd hwnd) {
+    const Hwnd after = p.desktop.Options(hwnd).placedAfter;
+    return after == HWND_TOPMOST ? "topmost" : after == HWND_NOTOPMOST ? "not topmost" : after == HWND_TOP ? "at the top" : "";
+  };
   note(p.desktop.beeps > 0, "beep");
-  note(p.desktop.Options(p.target).topmost, "pinned");
-  note(std::find(order.begin(), order.end(), p.target) < std::find(order.begin(), order.end(), p.cover), "raised");
+  note(p.desktop.Options(p.target).placedAfter != sim::kNotPlaced, std::string("placed ") + placed(p.target));
   note(p.desktop.foreground == p.target, "activated");
   note(!p.desktop.Exists(p.target), "closed");
   note(p.Listed(late), "rebuilt");
   note(p.Listed(p.hidden), "unfiltered");
-  note(p.desktop.Options(p.form.hWnd()).topmost, "on top");
+  note(p.desktop.Options(p.form.hWnd()).placedAfter != sim::kNotPlaced, std::string("own window ") + placed(p.form.hWnd()));
   note(p.form.Visible() && p.form.WindowState() == kWindowNormal, "shown");
   // Opened while another window is in front, the menu would not close on a click elsewhere.
   for (const auto& [menu, front] : p.form.popups) note(true, menu == CommandId::mnuPopup && front == p.form.hWnd() ? "menu" : "other menu");
@@ -93,20 +93,20 @@ std::string Effect(const Action& action, bool rowSelected, float twipsPerPixel) 
 TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowARowsCommandOnlyBeeps) {
   const auto web = [](const std::string& target) { return "Open " + target + " (null) (null) 1"; };
   const std::tuple<const char*, Action, std::string, bool> cases[] = {  // name, action, effect, needs a row
-      {"Top Window", Click(CommandId::btnTop), "pinned raised activated", true},
-      {"File Top", Click(CommandId::mnuTop), "pinned raised activated", true},
-      {"Reset Window", Click(CommandId::btnReset), "activated", true},
-      {"File Reset", Click(CommandId::mnuReset), "activated", true},
-      {"Switch to", Click(CommandId::btnSwitch), "raised activated", true},
-      {"File Switch to", Click(CommandId::mnuSwitch), "raised activated", true},
-      {"double-click on a row", Click(CommandId::lstApp), "raised activated", true},
+      {"Top Window", Click(CommandId::btnTop), "placed topmost activated", true},
+      {"File Top", Click(CommandId::mnuTop), "placed topmost activated", true},
+      {"Reset Window", Click(CommandId::btnReset), "placed not topmost activated", true},
+      {"File Reset", Click(CommandId::mnuReset), "placed not topmost activated", true},
+      {"Switch to", Click(CommandId::btnSwitch), "placed at the top activated", true},
+      {"File Switch to", Click(CommandId::mnuSwitch), "placed at the top activated", true},
+      {"double-click on a row", Click(CommandId::lstApp), "placed at the top activated", true},
       {"End Task", Click(CommandId::btnEnd), "closed rebuilt", true},
       {"File End Task", Click(CommandId::mnuEndTask), "closed rebuilt", true},
       {"Refresh", Click(CommandId::btnRefresh), "rebuilt", false},
       {"View Refresh", Click(CommandId::mnuRefresh), "rebuilt", false},
       {"repaint", [](Program& p) { p.main.Form_Paint(); }, "rebuilt", false},
       {"View Hide Processes", Click(CommandId::mnuShowOnlyApp), "rebuilt unfiltered", false},
-      {"View Always on Top", Click(CommandId::mnuAlwaysOnTop), "on top", false},
+      {"View Always on Top", Click(CommandId::mnuAlwaysOnTop), "own window topmost", false},
       {"File Exit", Click(CommandId::mnuExit), "icon AD ended", false},
       {"icon menu Exit", Click(CommandId::popExit), "icon AD ended", false},
       {"close box", [](Program& p) { p.form.Unload(); }, "icon AD ended", false},
@@ -114,11 +114,12 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowARowsCommandOnlyBeeps
       {"icon left release", Icon(WM_LBUTTONUP), "shown", false},
       {"icon double-click", Icon(WM_LBUTTONDBLCLK), "shown", false},
       {"icon right release", Icon(WM_RBUTTONUP), "menu", false},
+      // Presses, moves over the icon, another icon's release; and real pointer
+      // moves, with the key flags in wParam and the position in lParam.
       {"icon left press", Icon(0x201), "", false},
       {"icon right press", Icon(0x204), "", false},
       {"move over the icon", Icon(WM_MOUSEMOVE), "", false},
       {"another icon's release", MouseMove(2, WM_LBUTTONUP), "", false},
-      // A real pointer move: key flags in wParam, the position in lParam.
       {"pointer at x 514", MouseMove(0, 514), "", false},
       {"pointer at 517, 30", MouseMove(0, (30 << 16) | 517), "", false},
       {"right-dragged at x 517", MouseMove(2, 517), "", false},
@@ -132,26 +133,22 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowARowsCommandOnlyBeeps
       {"Leave Message", Click(CommandId::mnuGuestBook), web("http://quarrow.example/support/book"), false},
       {"Get Paid", Click(CommandId::mnuGetPaid), web("http://paidmail.example/Id/605080"), false},
       {"Team Home Page", Click(CommandId::mnuHomePage), web("http://quarrow.example"), false},
-      // Menu titles, the frame, the image, and the dialog manager's Enter (1) and Esc (2).
-      {"File title", Click(CommandId::mnuFile), "", false},
-      {"Web submenu", Click(CommandId::mnuWebs), "", false},
-      {"icon menu title", Click(CommandId::mnuPopup), "", false},
-      {"frame", Click(CommandId::Frame1), "", false},
-      {"image", Click(CommandId::imgIcon), "", false},
-      {"Enter", Click(CommandId{1}), "", false},
-      {"Esc", Click(CommandId{2}), "", false},
   };
   for (const auto& [name, action, effect, needsRow] : cases) {
     for (const float twipsPerPixel : {15.0f, 12.0f})  // 96 and 120 dpi
       EXPECT_EQ(Effect(action, true, twipsPerPixel), effect) << name << " at " << twipsPerPixel << " twips a pixel";
     EXPECT_EQ(Effect(action, false, 15), needsRow ? "beep" : effect) << name << " with no row selected";
   }
+  // Menu titles, the frame, the image, and the dialog manager's Enter (1) and Esc (2) run nothing.
+  for (const CommandId id : {CommandId::mnuFile, CommandId::mnuWebs, CommandId::mnuPopup, CommandId::Frame1, CommandId::imgIcon,
+                             CommandId{1}, CommandId{2}})
+    EXPECT_EQ(Effect(Click(id), true, 15), "") << "id " << static_cast<int>(id);
 }
 
 TEST(FrmMain, LoadListsTheFilteredDesktopAddsItsIconAndAlwaysOnTopSwitchesBack) {
   Program p;
   p.form.Load(p.main);
-  EXPECT_EQ(p.list.Rows(), (sim::Rows{{"Covering window", p.cover}, {"Target window", p.target}}));
+  EXPECT_EQ(p.list.Rows(), (sim::Rows{{"Target window", p.target}}));
   const std::uint32_t picture = p.form.Picture(CommandId::imgIcon);
   EXPECT_NE(picture, 0u);
   ASSERT_EQ(p.Requests(), "A");
@@ -159,7 +156,7 @@ TEST(FrmMain, LoadListsTheFilteredDesktopAddsItsIconAndAlwaysOnTopSwitchesBack) 
   for (const bool on : {true, false}) {
     p.main.Command(CommandId::mnuAlwaysOnTop);
     EXPECT_EQ(p.form.Checked(CommandId::mnuAlwaysOnTop), on);
-    EXPECT_EQ(p.desktop.Options(p.form.hWnd()).topmost, on);
+    EXPECT_EQ(p.desktop.Options(p.form.hWnd()).placedAfter, on ? HWND_TOPMOST : HWND_NOTOPMOST);
   }
 }
 

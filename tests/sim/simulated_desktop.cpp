@@ -9,8 +9,8 @@ namespace hovrel::sim {
 Hwnd SimulatedDesktop::Add(WindowOptions options) {
   const Hwnd hwnd = nextHandle_;
   nextHandle_ += 2;
-  const auto place = order_.insert(TopOfBand(options.topmost), hwnd);
-  windows_[hwnd] = Window{std::move(options), place};
+  order_.push_front(hwnd);
+  windows_[hwnd] = Window{std::move(options), order_.begin()};
   return hwnd;
 }
 
@@ -45,14 +45,8 @@ int SimulatedDesktop::GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) {
 void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int, unsigned flags) {
   Window* window = Find(hwnd);
   if (!window) return;
-  // HWND_NOTOPMOST has no effect on a window already in the ordinary band.
-  const bool moves = insertAfter == HWND_TOPMOST || insertAfter == HWND_TOP ||
-                     (insertAfter == HWND_NOTOPMOST && window->options.topmost);
+  window->options.placedAfter = insertAfter;
   if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) window->options.topmost = insertAfter == HWND_TOPMOST;
-  if (moves) {
-    order_.erase(window->place);
-    window->place = order_.insert(TopOfBand(window->options.topmost), hwnd);
-  }
   if (flags & SWP_SHOWWINDOW) window->options.style |= WS_VISIBLE;
   constexpr unsigned kNoActivate = 0x10;
   if (!(flags & kNoActivate)) foreground = hwnd;
@@ -80,11 +74,6 @@ bool SimulatedDesktop::SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr
   if (answer == CloseAnswer::Hangs && !(flags & SMTO_ABORTIFHUNG)) froze = true;
   if (answer == CloseAnswer::Closes) Remove(hwnd);
   return answer != CloseAnswer::Hangs;
-}
-
-std::list<Hwnd>::iterator SimulatedDesktop::TopOfBand(bool topmost) {
-  if (topmost) return order_.begin();
-  return std::find_if(order_.begin(), order_.end(), [this](Hwnd hwnd) { return !windows_.at(hwnd).options.topmost; });
 }
 
 }  // namespace hovrel::sim

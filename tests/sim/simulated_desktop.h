@@ -1,6 +1,7 @@
-// A simulated desktop behind WindowSystem: top-level windows in z-order with
-// title, style and band, placed and restored as the window system would, and
-// answering close requests as each test says.
+// A simulated desktop behind WindowSystem: top-level windows in the order
+// they opened, with title, style and band, restored, shown and moved between
+// the bands as the window system would, and answering close requests as each
+// test says.
 #pragma once
 
 #include <functional>
@@ -20,16 +21,20 @@ enum class CloseAnswer { Closes, Refuses, Hangs };
 inline constexpr std::uint32_t kFramedStyle = WS_VISIBLE | WS_BORDER | 0x00C00000;  // WS_CAPTION
 inline constexpr std::uint32_t kPopupStyle = WS_VISIBLE | 0x80000000;             // WS_POPUP
 
+inline constexpr Hwnd kNotPlaced = 1;
+
 struct WindowOptions {
   std::string title;
   std::uint32_t style = kFramedStyle;
   bool topmost = false;
   CloseAnswer closeAnswer = CloseAnswer::Closes;
+  // What the last SetWindowPos put it after: HWND_TOPMOST, HWND_TOP or HWND_NOTOPMOST.
+  Hwnd placedAfter = kNotPlaced;
 };
 
 class SimulatedDesktop final : public WindowSystem {
  public:
-  // New windows open at the top of their band, as they do on a real desktop.
+  // New windows open at the top, as they do on a real desktop.
   Hwnd Add(WindowOptions options);
   Hwnd Add(std::string title, std::uint32_t style = kFramedStyle) { return Add(WindowOptions{std::move(title), style}); }
   void Remove(Hwnd hwnd);
@@ -87,8 +92,6 @@ class SimulatedDesktop final : public WindowSystem {
     if (afterEachRead) afterEachRead(op, hwnd);
     return value;
   }
-  // Where a window goes at the top of its band.
-  std::list<Hwnd>::iterator TopOfBand(bool topmost);
 
   std::list<Hwnd> order_;  // front = top of the z-order
   std::unordered_map<Hwnd, Window> windows_;
