@@ -8,7 +8,6 @@
 
 #include "sim/fake_shell.h"
 #include "sim/headless_form.h"
-#include "tray/tray_icon_data.h"
 #include "ui/build_number.h"
 #include "ui/frm_main.h"
 #include "ui/frm_main_description.h"
@@ -149,10 +148,17 @@ TEST(FrmMain, LoadListsTheFilteredDesktopAddsItsIconAndAlwaysOnTopSwitchesBack) 
   Program p;
   p.form.Load(p.main);
   EXPECT_EQ(p.list.Rows(), (sim::Rows{{"Target window", p.target}}));
-  const std::uint32_t picture = p.form.Picture(CommandId::imgIcon);
-  EXPECT_NE(picture, 0u);
   ASSERT_EQ(p.Requests(), "A");
-  EXPECT_EQ(p.shell.notifyCalls[0].record, PackTrayIconData(FillTrayIconData(p.form.hWnd(), picture, "Quarrow Hovrel")));
+  // The record as the shell reads it: size, window, icon 1, flags (message,
+  // icon, tip), callback message and icon, little-endian; the tip, its zero,
+  // then blanks.
+  std::vector<std::uint8_t> record;
+  for (const std::uint32_t field : {152u, p.form.hWnd(), 1u, 7u, 0x200u, p.form.Picture(CommandId::imgIcon)})
+    for (int byte = 0; byte < 4; ++byte) record.push_back(static_cast<std::uint8_t>(field >> (8 * byte)));
+  for (const char c : std::string_view("Quarrow Hovrel")) record.push_back(static_cast<std::uint8_t>(c));
+  record.push_back(0);
+  record.resize(152, ' ');
+  EXPECT_EQ(std::vector<std::uint8_t>(p.shell.notifyCalls[0].record.begin(), p.shell.notifyCalls[0].record.end()), record);
   for (const bool on : {true, false}) {
     p.main.Command(CommandId::mnuAlwaysOnTop);
     EXPECT_EQ(p.form.Checked(CommandId::mnuAlwaysOnTop), on);
