@@ -30,7 +30,6 @@ TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesIts
       << "Top Window: topmost " << IsTopmost(target.hwnd());
   app.Click(CommandId::btnReset);
   EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.hwnd()); })) << "Reset Window left it topmost";
-  EXPECT_EQ(app.Selected(), app.RowOf(target.hwnd())) << "the commands keep the row selected";
 
   app.DoubleClickRow(app.RowOf(minimised.hwnd()));
   EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(minimised.hwnd()) && IsAbove(minimised.hwnd(), cover.hwnd()); }))
@@ -41,10 +40,7 @@ TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesIts
   app.Click(CommandId::btnEnd);
   EXPECT_TRUE(WaitUntil([&] { return !twin.Exists() && !otherTwin.Exists(); }))
       << "close requests: " << twin.CloseRequests() << " and " << otherTwin.CloseRequests();
-  EXPECT_TRUE(WaitUntil([&] { return app.RowOf(twin.hwnd()) == -1 && app.RowOf(decoy.hwnd()) >= 0; }))
-      << "the list was not rebuilt; rows:" << app.Listing();
   EXPECT_EQ(decoy.CloseRequests(), 0);
-  EXPECT_EQ(app.Selected(), -1);
 }
 
 TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {
@@ -71,7 +67,6 @@ TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {
       << "End Task stuck on the hung window";
   EXPECT_TRUE(WaitUntil([&] { return !asks.window().Exists(); })) << "the window that asked stayed after OK";
   EXPECT_EQ(hung.window().CloseRequests(), 0);
-  EXPECT_TRUE(WaitUntil([&] { return app.RowOf(selected.hwnd()) >= 0 && app.Selected() == -1; })) << "no rebuild after End Task";
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 // and painting: a repaint rebuilds the list, an idle window never itself.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "support/app_driver.h"
 #include "support/fixture_windows.h"
 
@@ -24,12 +22,10 @@ TEST(HovrelKeyboard, TabEnterAltLettersAndFunctionKeysReachTheirControlsAndComma
   EXPECT_EQ(::GetWindowLongW(app.Control(CommandId::btnTop), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 
   for (const CommandId next : {CommandId::btnTop, CommandId::btnReset, CommandId::btnEnd, CommandId::btnSwitch,
-                               CommandId::btnRefresh, CommandId::lstApp}) {
+                               CommandId::btnRefresh, CommandId::lstApp, CommandId::btnTop}) {
     app.PressKey(app.Focus(), VK_TAB);
-    EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Control(next); })) << "Tab to id " << static_cast<int>(next);
+    ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Control(next); })) << "Tab to id " << static_cast<int>(next);
   }
-  app.PressKey(app.Focus(), VK_TAB);
-  ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Control(CommandId::btnTop); }));
   // Another window takes the activation; given it back, the program puts the focus where it was.
   ::SetForegroundWindow(target.hwnd());
   ASSERT_TRUE(WaitUntil([&] { return app.Focus() == nullptr; })) << "the program kept the focus";
@@ -52,13 +48,7 @@ TEST(HovrelKeyboard, TabEnterAltLettersAndFunctionKeysReachTheirControlsAndComma
   EXPECT_TRUE(WaitUntil([&] { return app.Text(app.RowOf(target.hwnd())) == renamed; })) << "F5; rows:" << app.Listing();
 
   app.PressKey(list, VK_F1);
-  HWND notepad = nullptr;
-  EXPECT_TRUE(WaitUntil([&] {
-    for (notepad = nullptr; (notepad = ::FindWindowExW(nullptr, notepad, nullptr, nullptr)) != nullptr;)
-      if (::IsWindowVisible(notepad) && WideTitle(notepad).rfind(L"readme", 0) == 0) return true;
-    return false;
-  }, 20s)) << "F1 opened no Notepad on readme.txt";
-  if (notepad != nullptr) ::PostMessageW(notepad, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return app.ProgramsStarted() == 1; })) << "F1 did not open Read Me";
 }
 
 TEST(HovrelPainting, ARepaintRebuildsTheListButAnIdleWindowNeverRebuildsItself) {
