@@ -24,6 +24,15 @@ TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesIts
   RunningApp app;
   ASSERT_TRUE(app.started());
 
+  // With no row selected, Top Window pins nothing; the rename shows once the
+  // program has handled the click and the refresh posted after it.
+  app.Click(CommandId::btnTop);
+  const std::wstring renamed = UniqueTitle(L"target");
+  ::SetWindowTextW(target.hwnd(), renamed.c_str());
+  app.Menu(CommandId::mnuRefresh);
+  ASSERT_TRUE(WaitUntil([&] { return app.Text(app.RowOf(target.hwnd())) == renamed; }));
+  for (int row = 0; row < app.Rows(); ++row) EXPECT_FALSE(IsTopmost(app.WindowOf(row))) << "row " << row << " pinned";
+
   app.Select(app.RowOf(target.hwnd()));
   app.Click(CommandId::btnTop);
   EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.hwnd()) && IsAbove(target.hwnd(), cover.hwnd()); }))
