@@ -4,7 +4,6 @@
 // that asks its user and passes over one that has stopped responding.
 #include <gtest/gtest.h>
 
-
 #include "support/app_driver.h"
 #include "support/fixture_windows.h"
 

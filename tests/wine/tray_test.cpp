@@ -15,7 +15,7 @@ using app::RunningApp;
 
 constexpr WPARAM kIconNumber = 1;
 
-TEST(HovrelTray, MinimisedTheWindowHidesBehindItsIconWhoseClicksBringItBackOrOpenItsMenu) {
+TEST(HovrelTray, MinimisingHidesTheWindowBehindItsIconWhoseClicksBringItBackOrOpenItsMenu) {
   FixtureWindow other(UniqueTitle(L"tray other"));
   RunningApp app;
   ASSERT_TRUE(app.started());
