@@ -1,6 +1,6 @@
 // frmMain on the headless window, the simulated desktop and the recording
-// shell: what each action of the user does, with a row selected and without;
-// the load and a new taskbar; the About box and its build number.
+// shell: what each action of the user does, with a row selected and without,
+// the About box and its build number among them; the load and a new taskbar.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,7 +8,6 @@
 
 #include "sim/fake_shell.h"
 #include "sim/headless_form.h"
-#include "ui/build_number.h"
 #include "ui/frm_main.h"
 #include "ui/frm_main_description.h"
 
@@ -54,9 +53,8 @@ Action MouseMove(std::uintptr_t wParam, std::intptr_t lParam) {
 Action Icon(std::intptr_t message) { return MouseMove(1, message); }
 
 // A VS_VERSIONINFO block as resource compilers write it, file version
-// 2.0.0.revision, up to the fixed part and a little string data; `change`
-// writes `width` bytes of `value` at `offset` over it (0 bytes: cuts it there).
-std::vector<std::uint8_t> VersionBlock(std::uint16_t revision, std::tuple<std::size_t, std::uint32_t, int> change = {}) {
+// 2.0.0.revision, up to the fixed part and a little string data.
+std::vector<std::uint8_t> VersionBlock(std::uint16_t revision) {
   std::vector<std::uint8_t> block(92 + 24, 0);
   const auto put = [&](std::size_t offset, std::uint32_t value, int width) {
     for (int i = 0; i < width; ++i) block[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
@@ -67,9 +65,6 @@ std::vector<std::uint8_t> VersionBlock(std::uint16_t revision, std::tuple<std::s
   put(40, 0xFEEF04BD, 4);  // signature
   put(48, 0x00020000, 4);  // file version 2.0
   put(52, revision, 4);    // file version .0.revision
-  const auto& [offset, value, width] = change;
-  put(offset, value, width);
-  if (offset != 0 && width == 0) block.resize(offset);
   return block;
 }
 
@@ -219,18 +214,6 @@ TEST(FrmMain, ANewTaskbarGetsTheSameIconAgainAndTheWindowIsNeverHiddenWithoutOne
     p.Do([](Program& q) { q.form.Unload(); });
     EXPECT_EQ(p.Requests(), "AAD") << name;
   }
-}
-
-TEST(BuildNumber, ReadsTheRevisionAndNothingFromWhatIsNoVersionBlock) {
-  for (const std::uint16_t revision : {0, 2140, 65535}) EXPECT_EQ(RevisionFromVersionInfo(VersionBlock(revision)), revision);
-  sim::FixedFiles files;
-  EXPECT_EQ(BuildNumber(files), "") << "no version resource";
-  const std::tuple<const char*, std::size_t, std::uint32_t, int> cases[] = {  // offset, value, bytes
-      {"wrong signature", 40, 0xFEEF04BC, 4}, {"other key", 6, 'X', 2},       {"key without its zero", 36, 'O', 2},
-      {"length past the data", 0, 117, 2},    {"no fixed part", 2, 0, 2},      {"cut short", 91, 0, 0},
-  };
-  for (const auto& [name, offset, value, width] : cases)
-    EXPECT_EQ(RevisionFromVersionInfo(VersionBlock(2140, {offset, value, width})), std::nullopt) << name;
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ FixtureWindow::FixtureWindow(std::wstring_view title, Kind kind, CloseAnswer ans
     wc.lpszClassName = L"HovrelTestFixture";
     return ::RegisterClassW(&wc) ? wc.lpszClassName : nullptr;
   }();
-  static int cascade = 0;
+  static std::atomic<int> cascade{0};
   const int offset = 40 + 20 * (++cascade % 16);
   const DWORD style = kind == Kind::Popup    ? WS_POPUP | WS_VISIBLE
                       : kind == Kind::Framed ? WS_OVERLAPPEDWINDOW | WS_VISIBLE
