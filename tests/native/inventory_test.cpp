@@ -26,7 +26,7 @@ struct Inventory : ::testing::Test {
     return list.Rows();
   }
   Hwnd Add(std::string title, std::uint32_t style = kFramedStyle, CloseAnswer answer = CloseAnswer::Closes) {
-    return desktop.Add(sim::WindowOptions{std::move(title), style, false, answer});
+    return desktop.Add(sim::WindowOptions{std::move(title), style, answer});
   }
 
   sim::SimulatedDesktop desktop;

@@ -43,11 +43,10 @@ class FakeShell final : public Shell {
 
 class FixedFiles final : public ProgramFiles {
  public:
-  std::string ProgramFileName() override { return programFileName; }
+  std::string ProgramFileName() override { return "C:\\Program Files\\Quarrow\\hovrel.exe"; }
   std::string SystemDirectory() override { return "C:\\Windows\\system32"; }
   std::vector<std::uint8_t> VersionResource() override { return versionResource; }
 
-  std::string programFileName = "C:\\Program Files\\Quarrow\\hovrel.exe";
   std::vector<std::uint8_t> versionResource;
 };
 

@@ -46,7 +46,6 @@ void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, 
   Window* window = Find(hwnd);
   if (!window) return;
   window->options.placedAfter = insertAfter;
-  if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) window->options.topmost = insertAfter == HWND_TOPMOST;
   if (flags & SWP_SHOWWINDOW) window->options.style |= WS_VISIBLE;
   constexpr unsigned kNoActivate = 0x10;
   if (!(flags & kNoActivate)) foreground = hwnd;

@@ -1,7 +1,7 @@
 // A simulated desktop behind WindowSystem: top-level windows in the order
-// they opened, with title, style and band, restored, shown and moved between
-// the bands as the window system would, and answering close requests as each
-// test says.
+// they opened, with title and style, restored and shown as the window system
+// would, noting where each was last placed, and answering close requests as
+// each test says.
 #pragma once
 
 #include <functional>
@@ -26,7 +26,6 @@ inline constexpr Hwnd kNotPlaced = 1;
 struct WindowOptions {
   std::string title;
   std::uint32_t style = kFramedStyle;
-  bool topmost = false;
   CloseAnswer closeAnswer = CloseAnswer::Closes;
   // What the last SetWindowPos put it after: HWND_TOPMOST, HWND_TOP or HWND_NOTOPMOST.
   Hwnd placedAfter = kNotPlaced;
