@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "inventory/window_list.h"
+#include "plain_desktop.h"
 #include "sim/fake_list_box.h"
-#include "sim/random_desktop.h"
 #include "sim/simulated_desktop.h"
 
 namespace hovrel {
@@ -28,10 +28,9 @@ Desktop& DesktopOf(int count) {
   auto& desktop = built[count];
   if (!desktop) {
     desktop = std::make_unique<Desktop>();
-    sim::RandomWindows random(static_cast<std::uint32_t>(count));
-    sim::AddPlainWindows(desktop->windows, random, count / 2);
+    bench::AddPlainWindows(desktop->windows, static_cast<std::uint32_t>(count), count / 2);
     desktop->self = desktop->windows.Add("Quarrow Hovrel");
-    sim::AddPlainWindows(desktop->windows, random, count - count / 2 - 1);
+    bench::AddPlainWindows(desktop->windows, static_cast<std::uint32_t>(count) + 1, count - count / 2 - 1);
   }
   return *desktop;
 }

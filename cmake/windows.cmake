@@ -30,26 +30,21 @@ file(GLOB HOVREL_WINE_TEST_SOURCES CONFIGURE_DEPENDS tests/wine/*_test.cpp)
 if(HOVREL_WINE_TEST_SOURCES)
   file(GLOB HOVREL_WINE_SUPPORT CONFIGURE_DEPENDS tests/wine/support/*.cpp)
   add_executable(hovrel_wine_tests ${HOVREL_WINE_TEST_SOURCES} ${HOVREL_WINE_SUPPORT})
-  target_include_directories(hovrel_wine_tests PRIVATE tests/wine)
-  target_link_libraries(hovrel_wine_tests PRIVATE hovrel_platform gtest_main)
-  # The program's icons and version too: a frmMain built inside the tests
-  # loads them as hovrel.exe's does.
-  target_sources(hovrel_wine_tests PRIVATE resources/hovrel.rc)
+  # The tests drive hovrel.exe from outside and share only its names (the
+  # control ids, the window system's constants) and its form tables, which
+  # say where a relayout must put each control; none of its Win32 code.
+  target_include_directories(hovrel_wine_tests PRIVATE src tests/wine)
+  target_compile_definitions(hovrel_wine_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+  target_link_libraries(hovrel_wine_tests PRIVATE hovrel_core gtest_main user32 gdi32 shell32 advapi32)
   hovrel_windows_binary(hovrel_wine_tests)
+  # Only the program is built as it ships; its tests need no optimising.
+  target_compile_options(hovrel_wine_tests PRIVATE -O0)
   # The end-to-end tests start the program from beside themselves.
   add_dependencies(hovrel_wine_tests hovrel)
   add_test(NAME wine_tests COMMAND ${HOVREL_WINE_RUN} $<TARGET_FILE:hovrel_wine_tests> --gtest_brief=0
            --gtest_filter=-PackageTest.*)
   set_tests_properties(wine_tests PROPERTIES TIMEOUT 900)
 endif()
-
-file(GLOB HOVREL_WINE_HELPERS CONFIGURE_DEPENDS tests/wine/helpers/*.cpp)
-foreach(helper_source ${HOVREL_WINE_HELPERS})
-  get_filename_component(helper ${helper_source} NAME_WE)
-  add_executable(${helper} WIN32 ${helper_source})
-  target_link_libraries(${helper} PRIVATE user32 gdi32)
-  hovrel_windows_binary(${helper})
-endforeach()
 
 # A small, self-contained hovrel.exe in Release: optimised for size, unused
 # functions and data dropped at link time, no symbols, and no C++ demangler
@@ -77,12 +72,13 @@ set(CPACK_STRIP_FILES OFF)
 include(CPack)
 
 # The package is unpacked into an empty folder, as a user would, and its
-# tests start the program from there; a notepad.exe is planted beside it.
+# tests start the program from there; a notepad.exe (another program, any
+# will do) is planted beside it.
 if(HOVREL_WINE_TEST_SOURCES)
   add_test(NAME package_unpack COMMAND ${CMAKE_COMMAND}
            -D ZIP=${CMAKE_BINARY_DIR}/${HOVREL_PACKAGE_NAME}.zip
            -D FOLDER=${CMAKE_BINARY_DIR}/unpacked
-           -D PLANTED=$<TARGET_FILE:fixture_window>
+           -D PLANTED=$<TARGET_FILE:hovrel>
            -P ${CMAKE_SOURCE_DIR}/cmake/unpack_package.cmake)
   set_tests_properties(package_unpack PROPERTIES FIXTURES_SETUP unpacked)
   add_test(NAME package_tests COMMAND ${HOVREL_WINE_RUN} $<TARGET_FILE:hovrel_wine_tests> --gtest_filter=PackageTest.*)

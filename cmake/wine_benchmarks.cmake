@@ -1,7 +1,8 @@
 # The benchmarks that need the real window system: programs that print
-# figures under Wine (scripts/bench.sh), never tests. Built only in an
-# optimised build, since other figures would mislead.
-if(NOT CMAKE_BUILD_TYPE STREQUAL "Release")
+# figures under Wine (scripts/bench.sh), never tests. Built only when asked
+# for, in an optimised build, since other figures would mislead.
+option(HOVREL_WINE_BENCHMARKS "Build the benchmarks that run under Wine" OFF)
+if(NOT HOVREL_WINE_BENCHMARKS OR NOT CMAKE_BUILD_TYPE STREQUAL "Release")
   return()
 endif()
 

@@ -38,7 +38,8 @@ exe_size() {
 # prefix of its own.
 wine_benchmarks() {
   local build=build/windows-release
-  cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DHOVREL_WINE_BENCHMARKS=ON >/dev/null
   cmake --build "$build" -j 2 --target hovrel_wine_bench >/dev/null
   exe_size "$build/hovrel.exe"
   echo

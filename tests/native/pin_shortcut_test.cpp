@@ -17,6 +17,7 @@ using Redrawn = std::vector<std::uint32_t>;
 
 struct Program {
   Program() { form.Load(main); }
+  Hwnd PlacedAfter(Hwnd hwnd) const { return desktop.Options(hwnd).placedAfter; }
 
   sim::SimulatedDesktop desktop;
   Hwnd first = desktop.Add("A window above the target");
@@ -26,7 +27,7 @@ struct Program {
   sim::HeadlessForms forms{desktop};
   sim::HeadlessForm form{desktop, kMainForm, forms};
   frmMain main{desktop, shell, files, forms, form};
-  sim::FakeListBox& list = form.List(CommandId::lstApp);
+  sim::FakeListBox& list = form.List();
 };
 
 TEST(WindowRows, TopAndResetRedrawTheSelectedRowWithoutRebuildingTheList) {
@@ -34,34 +35,34 @@ TEST(WindowRows, TopAndResetRedrawTheSelectedRowWithoutRebuildingTheList) {
     Program p;
     const int row = p.list.Find("Target window");
     p.list.Select(row);
-    p.form.Click(command);
+    p.main.Command(command);
     EXPECT_EQ(p.list.redrawn, Redrawn{p.target}) << "command " << static_cast<int>(command);
     EXPECT_EQ(p.list.ListIndex(), row) << "the list was rebuilt";
   }
 }
 
-TEST(WindowRows, PinShortcutTogglesTheWindowInFrontWithoutActivatingItAndRedrawsItsRow) {
+TEST(WindowRows, PinShortcutTogglesTheWindowInFrontAndRedrawsItsRow) {
   Program p;
   const Hwnd hidden = p.desktop.Add("Hidden window", 0);
-  std::vector<sim::Call> calls;
   for (const Hwnd front : {p.target, hidden}) {
-    p.desktop.foreground = front;
     for (const Hwnd band : {HWND_TOPMOST, HWND_NOTOPMOST}) {
-      p.form.Click(CommandId::hkPinForeground);
-      calls.push_back({"SetWindowPos", front, band, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE, 0});
-      EXPECT_EQ(p.desktop.Options(front).topmost, band == HWND_TOPMOST);
+      p.desktop.foreground = front;
+      p.main.Command(CommandId::hkPinForeground);
+      EXPECT_EQ(p.PlacedAfter(front), band);
     }
   }
-  EXPECT_EQ(p.desktop.calls, calls);
   // Only the listed window has a row to redraw.
   EXPECT_EQ(p.list.redrawn, (Redrawn{p.target, p.target}));
   EXPECT_FALSE(p.form.Checked(CommandId::mnuAlwaysOnTop));
 }
 
-TEST(WindowRows, PinShortcutLeavesTheDesktopAndTheTaskbarAlone) {
+TEST(WindowRows, PinShortcutActivatesNothingAndLeavesTheDesktopAndTheTaskbarAlone) {
   Program p;
+  p.desktop.foreground = p.target;
+  p.main.Command(CommandId::hkPinForeground);
+  EXPECT_EQ(p.desktop.foreground, p.target);
   const auto shellWindow = [&](const char* className) {
-    return p.desktop.Add(sim::WindowOptions{"", sim::kFramedStyle, false, sim::CloseAnswer::Closes, className});
+    return p.desktop.Add(sim::WindowOptions{"", sim::kFramedStyle, sim::CloseAnswer::Closes, sim::kNotPlaced, className});
   };
   p.desktop.shellWindow = shellWindow("Progman");
   // None in front, the desktop, the shell's desktop, the taskbar on the main
@@ -70,10 +71,10 @@ TEST(WindowRows, PinShortcutLeavesTheDesktopAndTheTaskbarAlone) {
   for (const Hwnd front : {Hwnd{0}, desktop, p.desktop.shellWindow, shellWindow("Shell_TrayWnd"),
                            shellWindow("Shell_SecondaryTrayWnd"), shellWindow("WorkerW")}) {
     p.desktop.foreground = front;
-    p.form.Click(CommandId::hkPinForeground);
-    EXPECT_TRUE(p.desktop.calls.empty()) << "window " << front;
+    p.main.Command(CommandId::hkPinForeground);
+    EXPECT_EQ(p.PlacedAfter(front), sim::kNotPlaced) << "window " << front;
   }
-  EXPECT_TRUE(p.list.redrawn.empty());
+  EXPECT_EQ(p.list.redrawn, Redrawn{p.target});
 }
 
 TEST(WindowRows, PinShortcutOnItsOwnWindowIsAlwaysOnTop) {
@@ -81,9 +82,9 @@ TEST(WindowRows, PinShortcutOnItsOwnWindowIsAlwaysOnTop) {
   const Hwnd self = p.form.hWnd();
   p.desktop.foreground = self;
   for (const bool onTop : {true, false}) {
-    p.form.Click(CommandId::hkPinForeground);
+    p.main.Command(CommandId::hkPinForeground);
     EXPECT_EQ(p.form.Checked(CommandId::mnuAlwaysOnTop), onTop);
-    EXPECT_EQ(p.desktop.Options(self).topmost, onTop);
+    EXPECT_EQ(p.PlacedAfter(self), onTop ? HWND_TOPMOST : HWND_NOTOPMOST);
   }
 }
 

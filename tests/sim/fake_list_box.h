@@ -1,12 +1,12 @@
 // A headless LBS_SORT list box: rows in case-blind order, each with item
-// data. Insert and index are logarithmic so that benchmarks at 100,000 rows
-// measure the program, not the double.
+// data. Insert and index are logarithmic so that the benchmark at 100,000
+// rows measures the program, not the double.
 #pragma once
 
 #include <cctype>
-#include <functional>
 #include <ext/pb_ds/assoc_container.hpp>
 #include <ext/pb_ds/tree_policy.hpp>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>

@@ -1,12 +1,10 @@
-// A shell that only records icon requests, ShellExecuteA targets and programs
-// started, with the program file and version resource a test gives it, and a
-// VS_VERSIONINFO block as resource compilers write it, for that resource.
+// A shell that records icon requests, the targets handed to ShellExecuteA and
+// the programs started, and program files that give the answers a test sets.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/program_files.h"
@@ -14,30 +12,9 @@
 
 namespace hovrel::sim {
 
-struct NotifyCall { unsigned message; TrayRecord record; };
-
-struct ExecuteCall {
-  Hwnd owner;
-  std::string verb, file;
-  std::optional<std::string> parameters, directory;
-  int showCommand;
-  bool operator==(const ExecuteCall&) const = default;
-};
-
-struct StartCall {
-  std::string application, commandLine;
-  int showCommand;
-  bool operator==(const StartCall&) const = default;
-};
-
-class FixedFiles final : public ProgramFiles {
- public:
-  std::string ProgramFileName() override { return programFileName; }
-  std::string SystemDirectory() override { return "C:\\Windows\\system32"; }
-  std::vector<std::uint8_t> VersionResource() override { return versionResource; }
-
-  std::string programFileName = "C:\\Program Files\\Quarrow\\hovrel.exe";
-  std::vector<std::uint8_t> versionResource;
+struct NotifyCall {
+  unsigned message;
+  TrayRecord record;
 };
 
 class FakeShell final : public Shell {
@@ -48,39 +25,31 @@ class FakeShell final : public Shell {
   }
   void ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters, const char* directory,
                      int showCommand) override {
-    const auto nullable = [](const char* text) { return text ? std::optional<std::string>(text) : std::nullopt; };
-    executeCalls.push_back({owner, verb, file, nullable(parameters), nullable(directory), showCommand});
+    const auto text = [](const char* value) { return value ? std::string(value) : std::string("(null)"); };
+    opened.emplace_back(owner, text(verb) + " " + text(file) + " " + text(parameters) + " " + text(directory) + " " +
+                                   std::to_string(showCommand));
   }
   void StartProgram(const std::string& application, const std::string& commandLine, int showCommand) override {
-    startCalls.push_back({application, commandLine, showCommand});
+    started.push_back(application + " | " + commandLine + " | " + std::to_string(showCommand));
   }
 
   bool notifyAnswer = true;
   // Whether a modify finds the icon: the shell may show one it refused to add.
   bool iconShown = false;
-
   std::vector<NotifyCall> notifyCalls;
-  std::vector<ExecuteCall> executeCalls;
-  std::vector<StartCall> startCalls;
+  // The owner and "verb file parameters directory show".
+  std::vector<std::pair<Hwnd, std::string>> opened;
+  // "application | command line | show".
+  std::vector<std::string> started;
 };
 
-// Writes `width` bytes of `value` at `offset`, little-endian.
-inline void Put(std::vector<std::uint8_t>& block, std::size_t offset, std::uint32_t value, int width) {
-  for (int i = 0; i < width; ++i) block[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
+class FixedFiles final : public ProgramFiles {
+ public:
+  std::string ProgramFileName() override { return "C:\\Program Files\\Quarrow\\hovrel.exe"; }
+  std::string SystemDirectory() override { return "C:\\Windows\\system32"; }
+  std::vector<std::uint8_t> VersionResource() override { return versionResource; }
 
-// File version 2.0.0.revision, up to the fixed part and a little string data.
-inline std::vector<std::uint8_t> VersionBlock(std::uint16_t revision) {
-  std::vector<std::uint8_t> block(92 + 24, 0);
-  Put(block, 0, static_cast<std::uint32_t>(block.size()), 2);  // wLength
-  Put(block, 2, 52, 2);                                         // wValueLength
-  const std::string_view key = "VS_VERSION_INFO";
-  for (std::size_t i = 0; i < key.size(); ++i) Put(block, 6 + 2 * i, key[i], 2);
-  Put(block, 40, 0xFEEF04BD, 4);  // signature
-  Put(block, 44, 0x00010000, 4);  // structure version
-  Put(block, 48, 0x00020000, 4);  // file version 2.0
-  Put(block, 52, revision, 4);    // file version .0.revision
-  return block;
-}
+  std::vector<std::uint8_t> versionResource;
+};
 
 }  // namespace hovrel::sim

@@ -1,7 +1,6 @@
 // The headless window; see headless_form.h.
 #include "sim/headless_form.h"
 
-#include "tray/tray_notification.h"
 #include "forms/form_layout.h"
 
 namespace hovrel::sim {
@@ -12,18 +11,9 @@ std::unique_ptr<FormHost> HeadlessForms::Create(const FormDescription& form, con
 
 HeadlessForm::HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms)
     : desktop_(desktop), form_(form), forms_(forms), hwnd_(desktop.Add(std::string(form.caption), kFramedStyle & ~WS_VISIBLE)) {
-  for (const ControlSpec& control : form.controls) {
-    if (control.kind == ControlKind::ListBox) lists_.emplace(control.name, std::make_unique<FakeListBox>());
-    captions_[control.name] = std::string(control.caption);
-  }
+  for (const ControlSpec& control : form.controls) captions_[control.name] = std::string(control.caption);
   for (const MenuSpec& item : form.menus)
     if (item.name != kNoCommand) checked_[item.name] = (item.state & kChecked) != 0;
-}
-
-void HeadlessForm::MouseMove(std::uintptr_t wParam, std::intptr_t lParam, bool atPointer) {
-  const auto pixels = static_cast<float>(static_cast<std::int16_t>(lParam & 0xFFFF));
-  const float x = scaleMode == kScalePixels ? pixels : pixels * twipsPerPixelX;
-  Raise([&](FormEvents& e) { e.Form_MouseMove({wParam, lParam, x, atPointer}); });
 }
 
 std::uint32_t HeadlessForm::Picture(CommandId image) const {
@@ -32,10 +22,9 @@ std::uint32_t HeadlessForm::Picture(CommandId image) const {
 }
 
 void HeadlessForm::ShowModal(FormEvents& events) {
-  events_ = &events;
-  ShowModeless(events);
+  Load(events);
   if (forms_.whileModal) forms_.whileModal(*this);
-  if (loaded_) ++forms_.leftOpen;
+  if (loaded) ++forms_.leftOpen;
 }
 
 }  // namespace hovrel::sim

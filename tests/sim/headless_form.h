@@ -1,6 +1,6 @@
 // A headless double of a built window: its handle is a window on the simulated
-// desktop, its list boxes are FakeListBoxes, its check marks and captions start
-// as the form description says, and the test plays the user.
+// desktop, its list box a FakeListBox, its check marks and captions start as
+// the form description says. Tests raise its events on the form's handlers.
 #pragma once
 
 #include <functional>
@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "forms/form_host.h"
 #include "sim/fake_list_box.h"
 #include "sim/simulated_desktop.h"
-#include "forms/form_host.h"
 
 namespace hovrel::sim {
 
@@ -28,8 +28,7 @@ struct HeadlessForms final : Forms {
   int leftOpen = 0;
 };
 
-// Thrown by End() and caught where the user's action began: the process is
-// gone, so nothing after End() may run.
+// Thrown by End(), as the real one never returns: the process is gone.
 struct ProgramEnded {};
 
 class HeadlessForm final : public FormHost {
@@ -37,40 +36,32 @@ class HeadlessForm final : public FormHost {
   // Not yet loaded: no event has been raised.
   HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms);
 
-  // The user's actions, from the load on; none raises anything once the program ended.
+  // Raises Form_Load and shows the window, as the program's start does.
   void Load(FormEvents& events) {
     events_ = &events;
-    Raise([this](FormEvents& e) { ShowModeless(e); });
+    loaded = true;
+    events.Form_Load();
+    Show();
   }
-  void Click(CommandId id) { Raise([id](FormEvents& e) { e.Command(id); }); }
-  void Repaint() { Raise([](FormEvents& e) { e.Form_Paint(); }); }
-  void PressCloseBox() { Raise([this](FormEvents&) { Unload(); }); }
-  void Minimise() { Raise([this](FormEvents&) { SetWindowState(kWindowMinimised); }); }
-  void TaskbarRecreated() { Raise([](FormEvents& e) { e.TaskbarCreated(); }); }
-  // WM_MOUSEMOVE as delivered: X is the low word of lParam, in pixels, given
-  // to the handler in the form's scale unit.
-  void MouseMove(std::uintptr_t wParam, std::intptr_t lParam, bool atPointer);
-
-  FakeListBox& List(CommandId name) { return *lists_.at(name); }
+  FormEvents& events() { return *events_; }
+  FakeListBox& List() { return list_; }
   std::string ControlCaption(CommandId control) const { return captions_.at(control); }
-  bool ended() const { return ended_; }
-  bool loaded() const { return loaded_; }
-  // Each menu opened at the pointer, with the foreground window then.
-  const std::vector<std::pair<CommandId, Hwnd>>& popups() const { return popups_; }
 
-  int scaleMode = kScaleTwips;
+  bool loaded = false, ended = false;
+  // Each menu opened at the pointer, with the foreground window then.
+  std::vector<std::pair<CommandId, Hwnd>> popups;
   float twipsPerPixelX = 15;
 
   // FormHost
   Hwnd hWnd() const override { return hwnd_; }
   std::string Caption() const override { return std::string(form_.caption); }
-  ListBox& ListControl(CommandId name) override { return List(name); }
+  ListBox& ListControl(CommandId) override { return list_; }
   void SetCaption(CommandId label, std::string_view text) override { captions_.at(label) = text; }
   // A handle made up from the image's icon resource.
   std::uint32_t Picture(CommandId image) const override;
   bool Checked(CommandId menuItem) const override { return checked_.at(menuItem); }
   void SetChecked(CommandId menuItem, bool checked) override { checked_.at(menuItem) = checked; }
-  int ScaleMode() const override { return scaleMode; }
+  int ScaleMode() const override { return kScaleTwips; }
   float TwipsPerPixelX() const override { return twipsPerPixelX; }
   int WindowState() const override { return windowState_; }
   // As the window system does, a change of state is a resize.
@@ -81,47 +72,31 @@ class HeadlessForm final : public FormHost {
   bool Visible() const override { return visible_; }
   void Show() override { visible_ = true; }
   void Hide() override { visible_ = false; }
-  void PopupMenu(CommandId menu) override { popups_.emplace_back(menu, desktop_.foreground); }
+  void PopupMenu(CommandId menu) override { popups.emplace_back(menu, desktop_.foreground); }
   // The test plays the user before the show returns.
   void ShowModal(FormEvents& events) override;
   void Unload() override {
-    loaded_ = false;
+    loaded = false;
     events_->Form_Unload();
     desktop_.Remove(hwnd_);
   }
-  // Does not return, as the real one does not.
   void End() override {
-    ended_ = true;
+    ended = true;
     desktop_.Remove(hwnd_);
     throw ProgramEnded{};
   }
 
  private:
-  template <typename Action>
-  void Raise(Action action) {
-    if (ended_ || events_ == nullptr) return;
-    try {
-      action(*events_);
-    } catch (const ProgramEnded&) {
-    }
-  }
-  void ShowModeless(FormEvents& events) {
-    loaded_ = true;
-    events.Form_Load();
-    Show();
-  }
-
   SimulatedDesktop& desktop_;
   const FormDescription& form_;
   HeadlessForms& forms_;
   Hwnd hwnd_;
   FormEvents* events_ = nullptr;
-  std::map<CommandId, std::unique_ptr<FakeListBox>> lists_;
+  FakeListBox list_;
   std::map<CommandId, bool> checked_;
   std::map<CommandId, std::string> captions_;
-  std::vector<std::pair<CommandId, Hwnd>> popups_;
   int windowState_ = kWindowNormal;
-  bool visible_ = false, loaded_ = false, ended_ = false;
+  bool visible_ = false;
 };
 
 }  // namespace hovrel::sim

@@ -9,8 +9,8 @@ namespace hovrel::sim {
 Hwnd SimulatedDesktop::Add(WindowOptions options) {
   const Hwnd hwnd = nextHandle_;
   nextHandle_ += 2;
-  const auto place = order_.insert(TopOfBand(options.topmost), hwnd);
-  windows_[hwnd] = Window{std::move(options), place};
+  order_.push_front(hwnd);
+  windows_[hwnd] = Window{std::move(options), order_.begin()};
   return hwnd;
 }
 
@@ -34,23 +34,14 @@ int SimulatedDesktop::Copy(const std::string& text, char* buffer, int capacity) 
 }
 
 void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int, unsigned flags) {
-  calls.push_back({"SetWindowPos", hwnd, insertAfter, flags, 0});
   Window* window = Find(hwnd);
   if (!window) return;
-  // HWND_NOTOPMOST has no effect on a window already in the ordinary band.
-  const bool moves = insertAfter == HWND_TOPMOST || insertAfter == HWND_TOP ||
-                     (insertAfter == HWND_NOTOPMOST && window->options.topmost);
-  if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) window->options.topmost = insertAfter == HWND_TOPMOST;
-  if (moves) {
-    order_.erase(window->place);
-    window->place = order_.insert(TopOfBand(window->options.topmost), hwnd);
-  }
+  window->options.placedAfter = insertAfter;
   if (flags & SWP_SHOWWINDOW) window->options.style |= WS_VISIBLE;
   if (!(flags & SWP_NOACTIVATE)) foreground = hwnd;
 }
 
 void SimulatedDesktop::ShowWindow(Hwnd hwnd, int cmdShow) {
-  calls.push_back({"ShowWindow", hwnd, 0, 0, cmdShow});
   Window* window = Find(hwnd);
   if (!window || cmdShow != SW_RESTORE) return;
   window->options.style = (window->options.style & ~WS_MINIMIZE) | WS_VISIBLE;
@@ -65,7 +56,6 @@ void SimulatedDesktop::EnumWindows(WindowEnumProc proc, std::intptr_t lParam) {
 
 bool SimulatedDesktop::SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t, std::intptr_t, unsigned flags,
                                            unsigned) {
-  calls.push_back({"SendMessageTimeoutA", hwnd, 0, flags, static_cast<int>(msg)});
   const Window* window = Find(hwnd);
   if (!window || msg != WM_CLOSE) return false;
   ++closeRequests_[hwnd];
@@ -73,11 +63,6 @@ bool SimulatedDesktop::SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr
   if (answer == CloseAnswer::Hangs && !(flags & SMTO_ABORTIFHUNG)) froze = true;
   if (answer == CloseAnswer::Closes) Remove(hwnd);
   return answer != CloseAnswer::Hangs;
-}
-
-std::list<Hwnd>::iterator SimulatedDesktop::TopOfBand(bool topmost) {
-  if (topmost) return order_.begin();
-  return std::find_if(order_.begin(), order_.end(), [this](Hwnd hwnd) { return !windows_.at(hwnd).options.topmost; });
 }
 
 }  // namespace hovrel::sim

@@ -1,6 +1,7 @@
-// A simulated desktop behind WindowSystem: top-level windows in z-order with
-// title, style and band, moved as the window system would, answering close
-// requests as each test says. Effectful calls are recorded.
+// A simulated desktop behind WindowSystem: top-level windows in the order
+// they opened, with title and style, restored and shown as the window system
+// would, noting where each was last placed, and answering close requests as
+// each test says.
 #pragma once
 
 #include <functional>
@@ -20,30 +21,22 @@ enum class CloseAnswer { Closes, Refuses, Hangs };
 inline constexpr std::uint32_t kFramedStyle = WS_VISIBLE | WS_BORDER | 0x00C00000;  // WS_CAPTION
 inline constexpr std::uint32_t kPopupStyle = WS_VISIBLE | 0x80000000;             // WS_POPUP
 
+inline constexpr Hwnd kNotPlaced = 1;
+
 struct WindowOptions {
   std::string title;
   std::uint32_t style = kFramedStyle;
-  bool topmost = false;
   CloseAnswer closeAnswer = CloseAnswer::Closes;
+  // What the last SetWindowPos put it after: HWND_TOPMOST, HWND_TOP or HWND_NOTOPMOST.
+  Hwnd placedAfter = kNotPlaced;
   std::string className = "Sim";
-};
-
-// value: the show command or message.
-struct Call {
-  std::string op;
-  Hwnd hwnd = 0, insertAfter = 0;
-  unsigned flags = 0;
-  int value = 0;
-  bool operator==(const Call&) const = default;
 };
 
 class SimulatedDesktop final : public WindowSystem {
  public:
-  // New windows open at the top of their band, as they do on a real desktop.
+  // New windows open at the top, as they do on a real desktop.
   Hwnd Add(WindowOptions options);
-  Hwnd Add(std::string title, std::uint32_t style = kFramedStyle) {
-    return Add(WindowOptions{std::move(title), style});
-  }
+  Hwnd Add(std::string title, std::uint32_t style = kFramedStyle) { return Add(WindowOptions{std::move(title), style}); }
   void Remove(Hwnd hwnd);
   void Retitle(Hwnd hwnd, std::string title) {
     if (Window* window = Find(hwnd)) window->options.title = std::move(title);
@@ -68,7 +61,6 @@ class SimulatedDesktop final : public WindowSystem {
   // A close request went to a hung window without abort-if-hung: the real
   // program would never have returned.
   bool froze = false;
-  std::vector<Call> calls;
   // Runs after each read a rebuild makes, given the call's name and window:
   // lets a test change the desktop between any two reads.
   std::function<void(std::string_view op, Hwnd hwnd)> afterEachRead;
@@ -78,7 +70,7 @@ class SimulatedDesktop final : public WindowSystem {
     const WindowOptions options = Options(hwnd);
     std::uint32_t value = 0;
     if (Exists(hwnd) && index == GWL_STYLE) value = options.style;
-    if (Exists(hwnd) && index == GWL_EXSTYLE) value = options.topmost ? WS_EX_TOPMOST : 0;
+    if (Exists(hwnd) && index == GWL_EXSTYLE) value = options.placedAfter == HWND_TOPMOST ? WS_EX_TOPMOST : 0;
     return AfterRead("GetWindowLongA", hwnd, static_cast<std::int32_t>(value));
   }
   int GetWindowTextLengthA(Hwnd hwnd) override {
@@ -114,8 +106,6 @@ class SimulatedDesktop final : public WindowSystem {
   }
   // As the window system copies a name out: cut to capacity - 1 and ended by a zero.
   static int Copy(const std::string& text, char* buffer, int capacity);
-  // Where hwnd goes at the top of its band.
-  std::list<Hwnd>::iterator TopOfBand(bool topmost);
 
   std::list<Hwnd> order_;  // front = top of the z-order
   std::unordered_map<Hwnd, Window> windows_;

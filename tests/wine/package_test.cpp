@@ -39,7 +39,7 @@ HWND ReadMeWindow() {
 
 TEST(PackageTest, UnpackedProgramStartsAndF1OpensItsReadMeInTheSystemsNotepad) {
   const FixtureWindow row(UniqueTitle(L"package row"));
-  const app::RunningApp app(app::BesideTests(L"unpacked\\hovrel.exe"));
+  const app::RunningApp app(L"unpacked\\hovrel.exe");
   ASSERT_TRUE(app.started()) << "the unpacked program showed no window with rows";
   ::SetForegroundWindow(app.window());
   ASSERT_TRUE(WaitUntil([&] { return app.Focus() != nullptr; }));

@@ -1,11 +1,11 @@
 // Starting and driving hovrel.exe; see app_driver.h.
 #include "support/app_driver.h"
 
-#include "support/fixture_windows.h"
-
 #include <algorithm>
 
 namespace hovrel::app {
+
+using fixture::WaitUntil;
 
 DWORD ProcessOf(HWND hwnd) {
   DWORD id = 0;
@@ -13,42 +13,24 @@ DWORD ProcessOf(HWND hwnd) {
   return id;
 }
 
-std::wstring BesideTests(const std::wstring& name) {
-  wchar_t path[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring beside(path);
-  beside.erase(beside.find_last_of(L"\\/") + 1);
-  return beside + name;
-}
-
-RunningApp::RunningApp(const std::wstring& program) {
-  std::wstring commandLine = L"\"" + program + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
+RunningApp::RunningApp(const wchar_t* program)
+    : job_(::CreateJobObjectW(nullptr, nullptr)), process_(fixture::StartBeside(program, L"", job_)) {
   const auto begin = std::chrono::steady_clock::now();
-  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process_))
-    return;
-  const bool shown = fixture::WaitUntil(
-      [&] {
-        window_ = nullptr;
-        while ((window_ = ::FindWindowExW(nullptr, window_, nullptr, L"Quarrow Hovrel")) != nullptr)
-          if (ProcessOf(window_) == process_.dwProcessId && ::IsWindowVisible(window_)) return Rows() > 0;
-        return false;
-      },
-      std::chrono::seconds(30));
-  if (!shown) window_ = nullptr;
+  if (!WaitUntil([&] { return (window_ = FindOwn(nullptr, L"Quarrow Hovrel")) != nullptr && Rows() > 0; }, std::chrono::seconds(30)))
+    window_ = nullptr;
   startTime_ = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - begin);
 }
 
 RunningApp::~RunningApp() {
-  if (process_.hProcess == nullptr) return;
-  if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-    ::TerminateProcess(process_.hProcess, 1);
-    ::WaitForSingleObject(process_.hProcess, 10'000);
-  }
-  ::CloseHandle(process_.hThread);
-  ::CloseHandle(process_.hProcess);
+  fixture::EndProcess(process_);
+  ::TerminateJobObject(job_, 1);
+  ::CloseHandle(job_);
+}
+
+int RunningApp::ProgramsStarted() const {
+  JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+  ::QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &accounting, sizeof accounting, nullptr);
+  return static_cast<int>(accounting.TotalProcesses) - 1;
 }
 
 HWND RunningApp::Focus() const {
@@ -61,14 +43,13 @@ HWND RunningApp::Focus() const {
 std::wstring RunningApp::Text(int row) const {
   const auto item = static_cast<WPARAM>(row);
   std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(ListMessage(LB_GETTEXTLEN, item), 0)) + 1, L'\0');
-  const LRESULT copied = ListMessage(LB_GETTEXT, item, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
+  text.resize(static_cast<std::size_t>(std::max<LRESULT>(ListMessage(LB_GETTEXT, item, reinterpret_cast<LPARAM>(text.data())), 0)));
   return text;
 }
 
 int RunningApp::RowOf(HWND hwnd) const {
   for (int row = 0, rows = Rows(); row < rows; ++row)
-    if (static_cast<Hwnd>(ListMessage(LB_GETITEMDATA, static_cast<WPARAM>(row))) == FromHwnd(hwnd)) return row;
+    if (WindowOf(row) == hwnd) return row;
   return -1;
 }
 
@@ -83,8 +64,33 @@ void RunningApp::PressKey(HWND target, WPARAM virtualKey) const {
   ::PostMessageW(target, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
 }
 
+void RunningApp::PressAltKey(HWND target, WPARAM letter) const {
+  constexpr LPARAM kAltDown = 1 << 29;
+  ::PostMessageW(target, WM_SYSKEYDOWN, letter, kAltDown | 1);
+  ::PostMessageW(target, WM_SYSKEYUP, letter, static_cast<LPARAM>(0xE0000001u));
+}
+
+void RunningApp::DoubleClickRow(int row) const {
+  const auto height = static_cast<int>(ListMessage(LB_GETITEMHEIGHT));
+  const LPARAM point = MAKELPARAM(8, (row - static_cast<int>(ListMessage(LB_GETTOPINDEX))) * height + height / 2);
+  for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    ::PostMessageW(Control(CommandId::lstApp), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, point);
+}
+
+HWND RunningApp::FindOwn(const wchar_t* className, const wchar_t* title) const {
+  for (HWND hwnd = nullptr; (hwnd = ::FindWindowExW(nullptr, hwnd, className, title)) != nullptr;)
+    if (ProcessOf(hwnd) == process_.dwProcessId && ::IsWindowVisible(hwnd)) return hwnd;
+  return nullptr;
+}
+
+void RunningApp::CloseMenu() const {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(window_, WM_CANCELMODE, 0, 0, SMTO_NORMAL, 5000, &result);
+  WaitUntil([&] { return OpenMenu() == nullptr; });
+}
+
 DWORD RunningApp::ExitCode(std::chrono::milliseconds deadline) const {
-  fixture::WaitUntil([&] { return ::WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; }, deadline);
+  WaitUntil([&] { return ::WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; }, deadline);
   DWORD exitCode = STILL_ACTIVE;
   ::GetExitCodeProcess(process_.hProcess, &exitCode);
   return exitCode;

@@ -3,11 +3,9 @@
 // presses buttons, keys and menu items, and ends the process when done.
 #pragma once
 
-#include "platform/window_system.h"
+#include "support/fixture_windows.h"
 #include "ui/command_id.h"
 
-// After our headers: see window_system.h.
-#include <windows.h>
 #include <shellapi.h>
 
 #include <chrono>
@@ -15,16 +13,16 @@
 
 namespace hovrel::app {
 
-// A file beside the test program, as hovrel.exe and the helpers are.
-std::wstring BesideTests(const std::wstring& name);
+using fixture::BesideTests;
 DWORD ProcessOf(HWND hwnd);
 
 class RunningApp {
  public:
   // Starts the program (by default hovrel.exe beside the tests) as a user
   // does; started() once its window shows at least one row.
-  explicit RunningApp(const std::wstring& program = BesideTests(L"hovrel.exe"));
-  ~RunningApp();  // ends the process if it still runs
+  explicit RunningApp(const wchar_t* program = L"hovrel.exe");
+  // Ends the program, and whatever it started.
+  ~RunningApp();
   RunningApp(const RunningApp&) = delete;
   RunningApp& operator=(const RunningApp&) = delete;
 
@@ -38,6 +36,7 @@ class RunningApp {
   int Rows() const { return static_cast<int>(ListMessage(LB_GETCOUNT)); }
   std::wstring Text(int row) const;
   int RowOf(HWND hwnd) const;  // -1 if none
+  HWND WindowOf(int row) const { return ToHwnd(static_cast<Hwnd>(ListMessage(LB_GETITEMDATA, static_cast<WPARAM>(row)))); }
   int Selected() const { return static_cast<int>(ListMessage(LB_GETCURSEL)); }
   void Select(int row) const { ListMessage(LB_SETCURSEL, static_cast<WPARAM>(row)); }
   std::string Listing() const;  // for failure messages
@@ -48,7 +47,19 @@ class RunningApp {
   void Click(CommandId button) const { ::PostMessageW(Control(button), BM_CLICK, 0, 0); }
   void Menu(CommandId item) const { Post(WM_COMMAND, static_cast<WPARAM>(item)); }
   void PressKey(HWND target, WPARAM virtualKey) const;
+  // Alt held with a letter key, as the keyboard sends it: the program's loop
+  // makes it an access key of the menu bar or of a control.
+  void PressAltKey(HWND target, WPARAM letter) const;
+  // A double-click with the mouse on the row, through the list box itself.
+  void DoubleClickRow(int row) const;
+  // A visible top-level window of the program by class and title (null: any).
+  HWND FindOwn(const wchar_t* className, const wchar_t* title) const;
+  HWND OpenMenu() const { return FindOwn(L"#32768", nullptr); }
+  // Closes the open menu and waits until it has gone.
+  void CloseMenu() const;
 
+  // The programs the program has started (through the shell, say), ended or not.
+  int ProgramsStarted() const;
   // The process's exit code, STILL_ACTIVE if it runs past the deadline.
   DWORD ExitCode(std::chrono::milliseconds deadline) const;
 
@@ -57,7 +68,9 @@ class RunningApp {
     return ::SendMessageW(Control(CommandId::lstApp), message, wParam, lParam);
   }
 
-  PROCESS_INFORMATION process_{};
+  // The program and every program it starts run in this job.
+  HANDLE job_;
+  PROCESS_INFORMATION process_;
   HWND window_ = nullptr;
   std::chrono::milliseconds startTime_{0};
 };

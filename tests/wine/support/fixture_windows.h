@@ -1,9 +1,7 @@
-// Windows that the end-to-end tests own: windows of each kind on this thread,
-// windows in helper processes that answer a close request as told, and a host
-// window with a real sorted list box. Each is released by its destructor.
+// What the end-to-end tests own: windows of each kind, on this thread or on
+// one of their own that hangs or asks its user, and the programs they start.
 #pragma once
 
-#include "forms/win32/list_box_win32.h"
 #include "platform/window_system.h"
 
 // After our headers: see window_system.h.
@@ -16,7 +14,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <thread>
 
 namespace hovrel::fixture {
 
@@ -30,15 +28,24 @@ std::wstring WideTitle(HWND hwnd);
 // messages meanwhile so that its own windows stay responsive.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds deadline = 10s);
 bool IsTopmost(HWND hwnd);
+// True when `upper` comes before `lower` in the z-order.
+bool IsAbove(HWND upper, HWND lower);
+
+// A file beside the test program, as hovrel.exe is.
+std::wstring BesideTests(const std::wstring& name);
+// Starts the program file `name` beside the tests, in `job` if one is given;
+// ends it again, if it still runs, and lets go of it.
+PROCESS_INFORMATION StartBeside(const std::wstring& name, const std::wstring& arguments = L"", HANDLE job = nullptr);
+void EndProcess(PROCESS_INFORMATION& process);
 
 enum class Kind { Framed, Popup, Hidden, Minimised };
-enum class CloseAnswer { Closes, Refuses };
+// Asks: asks its user in a message box, where OK closes the window.
+enum class CloseAnswer { Closes, Refuses, Asks };
 
 // A top-level window of this thread; close requests are counted.
 class FixtureWindow {
  public:
-  explicit FixtureWindow(std::wstring_view title, Kind kind = Kind::Framed,
-                         CloseAnswer answer = CloseAnswer::Closes);
+  explicit FixtureWindow(std::wstring_view title, Kind kind = Kind::Framed, CloseAnswer answer = CloseAnswer::Closes);
   ~FixtureWindow() { if (hwnd_) ::DestroyWindow(hwnd_); }
   FixtureWindow(const FixtureWindow&) = delete;
   FixtureWindow& operator=(const FixtureWindow&) = delete;
@@ -47,52 +54,34 @@ class FixtureWindow {
   Hwnd handle() const { return FromHwnd(hwnd_); }
   bool Exists() const { return hwnd_ != nullptr; }
   int CloseRequests() const { return closeRequests_; }
+  // The message box the window shows while asking its user, null if none.
+  HWND Question() const;
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
   CloseAnswer answer_;
   std::atomic<int> closeRequests_{0};
-  HWND hwnd_ = nullptr;  // cleared when the window is destroyed, by whoever destroys it
+  std::atomic<HWND> hwnd_{nullptr};  // cleared when the window is destroyed, by whoever destroys it
 };
 
-// A window with a sorted list box, standing in for the main window.
-class HostWindow {
+// A fixture window on a thread of its own, so that it can hang (read no
+// message from the start) or ask its user while the test goes on. Such
+// windows open below those of this thread, which has the activation.
+class BusyWindow {
  public:
-  HostWindow();
-  Hwnd handle() const { return frame_.handle(); }
-  Win32ListBox& List() { return list_; }
-  const Win32ListBox& List() const { return list_; }
-  int RowOf(Hwnd hwnd) const;
-  // Read with the wide message: the 8-bit one goes through the code page.
-  std::wstring WideText(int row) const;
-  void Select(int row);
+  BusyWindow(std::wstring_view title, CloseAnswer answer, bool hangs = false);
+  ~BusyWindow();
+  BusyWindow(const BusyWindow&) = delete;
+  BusyWindow& operator=(const BusyWindow&) = delete;
+
+  FixtureWindow& window() { return *window_; }
 
  private:
-  FixtureWindow frame_;
-  Win32ListBox list_;
-};
-
-enum class HelperAnswer { Hangs, Asks, Refuses };
-
-// A window in a helper process (fixture_window.exe beside the test program),
-// ended by the destructor if still running.
-class HelperWindow {
- public:
-  HelperWindow(HelperAnswer answer, std::wstring_view title);
-  ~HelperWindow();
-  HelperWindow(const HelperWindow&) = delete;
-  HelperWindow& operator=(const HelperWindow&) = delete;
-
-  HWND hwnd() const { return hwnd_; }  // null when the window did not come up
-  bool Exists() const { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
-  // The message box the window shows while asking its user, null if none.
-  HWND Question() const;
-  void End() const;
-
- private:
-  PROCESS_INFORMATION process_{};
-  HWND hwnd_ = nullptr;
+  std::atomic<FixtureWindow*> window_{nullptr};
+  std::atomic<DWORD> threadId_{0};
+  HANDLE stop_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread thread_;
 };
 
 }  // namespace hovrel::fixture

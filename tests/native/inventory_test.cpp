@@ -1,0 +1,167 @@
+// The window list, Top/Reset/Switch and End Task on the simulated desktop:
+// which windows get rows and with which handle, titles as read, windows that
+// go under the walk, the restore rules, stale rows, and which windows End
+// Task asks and how it lives with their answers.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <tuple>
+
+#include "inventory/end_apps.h"
+#include "inventory/placement.h"
+#include "inventory/window_list.h"
+#include "sim/fake_list_box.h"
+#include "sim/simulated_desktop.h"
+
+namespace hovrel {
+namespace {
+
+using sim::CloseAnswer;
+using sim::kFramedStyle;
+using sim::Rows;
+
+struct Inventory : ::testing::Test {
+  Rows Rebuild(bool filterOn = true) {
+    RebuildWindowList(desktop, list, self, filterOn, kAppFilterMask);
+    return list.Rows();
+  }
+  Hwnd Add(std::string title, std::uint32_t style = kFramedStyle, CloseAnswer answer = CloseAnswer::Closes) {
+    return desktop.Add(sim::WindowOptions{std::move(title), style, answer});
+  }
+
+  sim::SimulatedDesktop desktop;
+  sim::FakeListBox list;
+  Hwnd self = desktop.Add("Quarrow Hovrel");
+};
+
+TEST_F(Inventory, WindowList_ListsTheTitledWindowsThatPassSortedEachWithItsOwnHandle) {
+  const Hwnd zulu = Add("Zulu"), alpha = Add("alpha"), notes = Add("Untitled - Notepad"),
+             moreNotes = Add("Untitled - Notepad"), popup = Add("frameless popup", sim::kPopupStyle),
+             hidden = Add("hidden framed", kFramedStyle & ~WS_VISIBLE), service = Add("hidden service", 0),
+             border = Add("border only", WS_VISIBLE | WS_BORDER), minimised = Add("minimised", kFramedStyle | WS_MINIMIZE);
+  Add("");
+  // Of two equal titles, the one higher in the z-order is read first.
+  EXPECT_EQ(Rebuild(true), (Rows{{"alpha", alpha}, {"border only", border}, {"minimised", minimised},
+                                 {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes}, {"Zulu", zulu}}));
+  list.Select(0);
+  EXPECT_EQ(Rebuild(false), (Rows{{"alpha", alpha}, {"border only", border}, {"frameless popup", popup},
+                                  {"hidden framed", hidden}, {"hidden service", service}, {"minimised", minimised},
+                                  {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes}, {"Zulu", zulu}}));
+  EXPECT_EQ(list.ListIndex(), -1);
+  EXPECT_EQ(list.rowsAddedWhileDrawing, 0) << "rows added with redraw on";
+  EXPECT_EQ(list.refillDepth(), 0) << "redraw left off";
+}
+
+TEST_F(Inventory, WindowList_RowsShowTheTitleAsReadCutToTheLengthFirstReported) {
+  const std::string huge(64 * 1024, 'x');
+  // The title, what it becomes between the length and the text query, the row ("": none).
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {huge, huge, huge}, {"abc", huge, "xxx"}, {"Saving document", "Saved", "Saved"},
+      {"Отчёт", "Отчёт — Редактор", "Отчёт"}, {"Loading", "", ""},
+  };
+  for (const auto& [title, titleWhenRead, row] : cases) {
+    const Hwnd hwnd = Add(title);
+    desktop.afterEachRead = [&](std::string_view op, Hwnd read) {
+      if (read == hwnd && op == "GetWindowTextLengthA") desktop.Retitle(hwnd, titleWhenRead);
+    };
+    EXPECT_TRUE(Rebuild() == (row.empty() ? Rows{} : Rows{{row, hwnd}})) << title.substr(0, 20) << " read as " << titleWhenRead.substr(0, 20);
+    desktop.Remove(hwnd);
+  }
+}
+
+TEST_F(Inventory, WindowList_WindowsDestroyedDuringTheRebuildHideNoneOfTheOthers) {
+  // The read after which B is destroyed. Read in full before it went, its
+  // row stays until the next rebuild.
+  const std::pair<std::string_view, std::vector<std::string>> cases[] = {
+      {"GetWindowTextA", {"A", "B", "C", "D"}}, {"GetWindowTextLengthA", {"A", "C", "D"}}, {"GetWindowLongA", {"A", "C", "D"}}};
+  for (const auto& [after, expected] : cases) {
+    const Hwnd d = Add("D"), c = Add("C"), b = Add("B"), a = Add("A");  // the z-order: A, B, C, D
+    desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) {
+      if (hwnd == b && op == after) desktop.Remove(b);
+    };
+    std::vector<std::string> titles;
+    for (const auto& row : Rebuild()) titles.push_back(row.first);
+    EXPECT_EQ(titles, expected) << after;
+    EXPECT_EQ(list.ItemData(list.Find("D")), d) << after;
+    for (const Hwnd hwnd : {a, c, d}) desktop.Remove(hwnd);
+  }
+  for (int i = 0; i < 50; ++i) Add("Window " + std::to_string(i));
+  desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) {
+    if (op == "GetWindowTextA") desktop.Remove(hwnd);
+  };
+  // Every window destroyed once read: a walk from window to window would
+  // lose its way at the first; the desktop's one list keeps them all.
+  EXPECT_EQ(Rebuild().size(), 50u);
+}
+
+TEST_F(Inventory, Placement_TopAndSwitchRestoreAMinimisedWindowResetNeverAndEachShowsItAndKeepsTheRow) {
+  // Which band each command asks for is in frmMain's table of actions; the bands under Wine.
+  const std::tuple<Placement, std::uint32_t, bool> cases[] = {  // command, target's style, minimised after
+      {Placement::Top, kFramedStyle | WS_MINIMIZE, false},  {Placement::Switch, kFramedStyle | WS_MINIMIZE, false},
+      {Placement::Reset, kFramedStyle | WS_MINIMIZE, true}, {Placement::Top, kFramedStyle & ~WS_VISIBLE, false},
+      {Placement::Switch, kFramedStyle & ~WS_VISIBLE, false}, {Placement::Reset, kFramedStyle & ~WS_VISIBLE, false},
+  };
+  for (const auto& [placement, style, minimised] : cases) {
+    const Hwnd target = Add("Target", style);
+    Rebuild(false);
+    list.Select(list.Find("Target"));
+    const Rows rows = list.Rows();
+    PlaceSelectedWindow(desktop, list, placement);
+    const std::string name = std::to_string(static_cast<int>(placement)) + " on style " + std::to_string(style);
+    EXPECT_EQ((desktop.Options(target).style & WS_MINIMIZE) != 0, minimised) << name;
+    EXPECT_NE(desktop.Options(target).style & WS_VISIBLE, 0u) << name << ": placed out of sight";
+    EXPECT_EQ(std::make_tuple(desktop.foreground, list.Rows(), list.ListIndex()), std::make_tuple(target, rows, list.Find("Target"))) << name;
+    desktop.Remove(target);
+  }
+}
+
+TEST_F(Inventory, Commands_OnARowWhoseWindowHasGoneDoNothingAndSayNothing) {
+  const Hwnd other = Add("Other", kFramedStyle | WS_MINIMIZE);
+  for (const int command : {0, 1, 2, 3}) {  // Top, Reset, Switch, End Task
+    Add("Gone");
+    Rebuild();
+    list.Select(list.Find("Gone"));
+    desktop.Remove(list.ItemData(list.ListIndex()));
+    if (command < 3) PlaceSelectedWindow(desktop, list, std::array{Placement::Top, Placement::Reset, Placement::Switch}[command]);
+    if (command == 3) EndSelectedTask(desktop, list);
+    const sim::WindowOptions now = desktop.Options(other);
+    EXPECT_EQ(std::make_tuple(desktop.beeps, now.style, now.placedAfter, desktop.foreground, desktop.CloseRequests(other)),
+              std::make_tuple(0, kFramedStyle | WS_MINIMIZE, sim::kNotPlaced, 0u, 0))
+        << "command " << command;
+  }
+}
+
+TEST_F(Inventory, EndTask_AsksEveryWindowWhoseTitleHoldsTheRowsTextWithItsCaseUpToTheTitles255thCharacter) {
+  const std::pair<std::string, bool> cases[] = {  // title, asked to close
+      {"Hovrel", true},  // another window of the selected row's title
+      {"My Hovrel notes", true}, {"Hovrel Отчёт", true}, {"hovrel", false}, {"HOVREL", false}, {"ovrel", false}, {"", false},
+      {std::string(249, 'z') + "Hovrel", true}, {std::string(250, 'z') + "Hovrel", false},
+      {"Hovrel", true},  // the selected row's own window: highest, so read first
+  };
+  std::vector<Hwnd> handles;
+  for (const auto& [title, asked] : cases) handles.push_back(Add(title, 0, CloseAnswer::Refuses));
+  Rebuild(false);
+  list.Select(list.Find("Hovrel"));
+  ASSERT_EQ(list.ListIndex(), 0) << "the first row is selected like any";
+  EXPECT_TRUE(EndSelectedTask(desktop, list));
+  for (std::size_t i = 0; i < handles.size(); ++i)
+    EXPECT_EQ(desktop.CloseRequests(handles[i]), cases[i].second ? 1 : 0) << cases[i].first.substr(0, 20);
+  // The program's own window holds the text too, and is asked like any.
+  EXPECT_EQ(desktop.CloseRequests(self), 1);
+}
+
+TEST_F(Inventory, EndTask_LivesWithEveryAnswerSkipsAHungWindowAndClosesNothingForNoText) {
+  // Asked from the top down: the hung window first.
+  const Hwnd after = Add("Task after the others"), closes = Add("Task", 0, CloseAnswer::Closes),
+             refuses = Add("Task", 0, CloseAnswer::Refuses), hangs = Add("Task", 0, CloseAnswer::Hangs);
+  modEndApps::EndAppsByTitle(desktop, "");
+  EXPECT_EQ(desktop.CloseRequests(closes) + desktop.CloseRequests(self), 0) << "no text asked windows to close";
+  modEndApps::EndAppsByTitle(desktop, "Task");
+  EXPECT_FALSE(desktop.Exists(closes));
+  EXPECT_TRUE(desktop.Exists(refuses) && desktop.Exists(hangs));
+  EXPECT_FALSE(desktop.froze) << "a close request to a hung window must not wait for it";
+  EXPECT_FALSE(desktop.Exists(after)) << "the windows after a hung one are still asked";
+}
+
+}  // namespace
+}  // namespace hovrel

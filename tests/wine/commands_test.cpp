@@ -1,0 +1,81 @@
+// hovrel.exe's commands on real windows: Top, Reset and a double-click on a
+// row move its window between the bands and to the front; End Task closes
+// every window whose title holds the row's text, in any script, waits for one
+// that asks its user and passes over one that has stopped responding.
+#include <gtest/gtest.h>
+
+#include "support/app_driver.h"
+#include "support/fixture_windows.h"
+
+namespace hovrel {
+namespace {
+
+using namespace fixture;
+using app::RunningApp;
+
+TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesItsTitlesOnly) {
+  FixtureWindow target(UniqueTitle(L"target"));
+  FixtureWindow minimised(UniqueTitle(L"minimised"), Kind::Minimised);
+  // Through a legacy code page both titles would read as the decoy's.
+  const std::wstring twinTitle = UniqueTitle(L"Привет"), decoyTitle = twinTitle.substr(0, twinTitle.size() - 6) + L"??????";
+  FixtureWindow twin(twinTitle), otherTwin(twinTitle), decoy(decoyTitle);
+  FixtureWindow cover(UniqueTitle(L"cover"));
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+
+  // With no row selected, Top Window pins nothing; the rename shows once the
+  // program has handled the click and the refresh posted after it.
+  app.Click(CommandId::btnTop);
+  const std::wstring renamed = UniqueTitle(L"target");
+  ::SetWindowTextW(target.hwnd(), renamed.c_str());
+  app.Menu(CommandId::mnuRefresh);
+  ASSERT_TRUE(WaitUntil([&] { return app.Text(app.RowOf(target.hwnd())) == renamed; }));
+  for (int row = 0; row < app.Rows(); ++row) EXPECT_FALSE(IsTopmost(app.WindowOf(row))) << "row " << row << " pinned";
+
+  app.Select(app.RowOf(target.hwnd()));
+  app.Click(CommandId::btnTop);
+  EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.hwnd()) && IsAbove(target.hwnd(), cover.hwnd()); }))
+      << "Top Window: topmost " << IsTopmost(target.hwnd());
+  app.Click(CommandId::btnReset);
+  EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.hwnd()); })) << "Reset Window left it topmost";
+
+  app.DoubleClickRow(app.RowOf(minimised.hwnd()));
+  EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(minimised.hwnd()) && IsAbove(minimised.hwnd(), cover.hwnd()); }))
+      << "a double-click on its row left it minimised or behind";
+  EXPECT_FALSE(IsTopmost(minimised.hwnd()));
+
+  app.Select(app.RowOf(twin.hwnd()));
+  app.Click(CommandId::btnEnd);
+  EXPECT_TRUE(WaitUntil([&] { return !twin.Exists() && !otherTwin.Exists(); }))
+      << "close requests: " << twin.CloseRequests() << " and " << otherTwin.CloseRequests();
+  EXPECT_EQ(decoy.CloseRequests(), 0);
+}
+
+TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {
+  const std::wstring text = UniqueTitle(L"task");
+  // In the z-order from the bottom up; End Task asks from the top down.
+  BusyWindow later(text + L" later", CloseAnswer::Refuses);
+  // Wine counts a window as hung once it has read no message for 5 s.
+  BusyWindow hung(text + L" hung", CloseAnswer::Closes, true);
+  BusyWindow asks(text + L" asks", CloseAnswer::Asks);
+  FixtureWindow selected(text, Kind::Framed, CloseAnswer::Refuses);
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+  ASSERT_TRUE(IsAbove(asks.window().hwnd(), hung.window().hwnd()) && IsAbove(hung.window().hwnd(), later.window().hwnd()));
+  ASSERT_TRUE(WaitUntil([&] { return ::IsHungAppWindow(hung.window().hwnd()) != 0; }, 20s)) << "never hung";
+
+  app.Select(app.RowOf(selected.hwnd()));
+  app.Click(CommandId::btnEnd);
+  HWND question = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (question = asks.window().Question()) != nullptr; })) << "no window was asked to close";
+  EXPECT_FALSE(WaitUntil([&] { return later.window().CloseRequests() > 0; }, 1s)) << "the next window was asked before the answer";
+  ::PostMessageW(::GetDlgItem(question, IDOK), BM_CLICK, 0, 0);
+  // Far below the minute End Task would wait for a window that has not hung.
+  EXPECT_TRUE(WaitUntil([&] { return later.window().CloseRequests() == 1 && selected.CloseRequests() == 1; }, 20s))
+      << "End Task stuck on the hung window";
+  EXPECT_TRUE(WaitUntil([&] { return !asks.window().Exists(); })) << "the window that asked stayed after OK";
+  EXPECT_EQ(hung.window().CloseRequests(), 0);
+}
+
+}  // namespace
+}  // namespace hovrel
