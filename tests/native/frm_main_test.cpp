@@ -55,6 +55,18 @@ Action MouseMove(std::uintptr_t wParam, std::intptr_t lParam, bool atPointer) {
 }
 // The shell reports a mouse action on the icon as a mouse move with the icon's number.
 Action Icon(std::intptr_t message) { return MouseMove(1, message, false); }
+// Ctrl+Win+T `times` over, with the window `front` gives (0: none) in front, not yet activated.
+Action PinInFront(const std::function<Hwnd(Program&)>& front, int times = 1) {
+  return [=](Program& p) {
+    p.desktop.foreground = front(p);
+    for (int i = 0; i < times; ++i) p.main.Command(CommandId::hkPinForeground);
+  };
+}
+Action PinInFrontOfClass(const char* className) {
+  return PinInFront([=](Program& p) {
+    return p.desktop.Add(sim::WindowOptions{"", sim::kFramedStyle, sim::CloseAnswer::Closes, sim::kNotPlaced, className});
+  });
+}
 
 // A VS_VERSIONINFO block as resource compilers write it, file version
 // 2.0.0.revision, up to the fixed part and a little string data.
@@ -99,12 +111,18 @@ std::string Effect(const Action& action, bool rowSelected, float twipsPerPixel) 
   };
   note(p.desktop.beeps > 0, "beep");
   note(p.desktop.Options(p.target).placedAfter != sim::kNotPlaced, std::string("placed ") + placed(p.target));
-  note(p.desktop.foreground == p.target, "activated");
+  note(p.desktop.activated == p.target, "activated");
+  note(std::ranges::any_of(p.desktop.placed, [&](Hwnd hwnd) { return hwnd != p.target && hwnd != p.form.hWnd(); }),
+       "another window placed");
   note(!p.desktop.Exists(p.target), "closed");
   note(p.Listed(late), "rebuilt");
   note(p.Listed(p.hidden), "unfiltered");
   note(p.desktop.Options(p.form.hWnd()).placedAfter != sim::kNotPlaced, std::string("own window ") + placed(p.form.hWnd()));
+  note(p.form.Checked(CommandId::mnuAlwaysOnTop), "checked");
   note(p.form.Visible() && p.form.WindowState() == kWindowNormal, "shown");
+  // Redrawn at once to show its band, without a rebuild.
+  const bool targetsRow = std::ranges::all_of(p.list.redrawn, [&](std::uint32_t window) { return window == p.target; });
+  note(!p.list.redrawn.empty(), targetsRow ? "row redrawn" : "other row redrawn");
   // Opened while another window is in front, the menu would not close on a click elsewhere.
   for (const auto& [menu, front] : p.form.popups) note(true, menu == CommandId::mnuPopup && front == p.form.hWnd() ? "menu" : "other menu");
   note(p.Requests() != "A", "icon " + p.Requests());
@@ -119,10 +137,10 @@ std::string Effect(const Action& action, bool rowSelected, float twipsPerPixel) 
 TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowARowsCommandOnlyBeeps) {
   const auto web = [](const std::string& target) { return "Open " + target + " (null) (null) 1"; };
   const std::tuple<const char*, Action, std::string, bool> cases[] = {  // name, action, effect, needs a row
-      {"Top Window", Click(CommandId::btnTop), "placed topmost activated", true},
-      {"File Top", Click(CommandId::mnuTop), "placed topmost activated", true},
-      {"Reset Window", Click(CommandId::btnReset), "placed not topmost activated", true},
-      {"File Reset", Click(CommandId::mnuReset), "placed not topmost activated", true},
+      {"Top Window", Click(CommandId::btnTop), "placed topmost activated row redrawn", true},
+      {"File Top", Click(CommandId::mnuTop), "placed topmost activated row redrawn", true},
+      {"Reset Window", Click(CommandId::btnReset), "placed not topmost activated row redrawn", true},
+      {"File Reset", Click(CommandId::mnuReset), "placed not topmost activated row redrawn", true},
       {"Switch to", Click(CommandId::btnSwitch), "placed at the top activated", true},
       {"File Switch to", Click(CommandId::mnuSwitch), "placed at the top activated", true},
       {"double-click on a row", Click(CommandId::lstApp), "placed at the top activated", true},
@@ -132,7 +150,21 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowARowsCommandOnlyBeeps
       {"View Refresh", Click(CommandId::mnuRefresh), "rebuilt", false},
       {"repaint", [](Program& p) { p.main.Form_Paint(); }, "rebuilt", false},
       {"View Hide Processes", Click(CommandId::mnuShowOnlyApp), "rebuilt unfiltered", false},
-      {"View Always on Top", Click(CommandId::mnuAlwaysOnTop), "own window topmost", false},
+      {"View Always on Top", Click(CommandId::mnuAlwaysOnTop), "own window topmost checked", false},
+      // The shortcut toggles the band of the window in front, without activating it.
+      {"Ctrl+Win+T", PinInFront([](Program& p) { return p.target; }), "placed topmost row redrawn", false},
+      {"Ctrl+Win+T twice", PinInFront([](Program& p) { return p.target; }, 2), "placed not topmost row redrawn", false},
+      {"Ctrl+Win+T on itself", PinInFront([](Program& p) { return p.form.hWnd(); }), "own window topmost checked", false},
+      {"Ctrl+Win+T on nothing", PinInFront([](Program& p) {
+         p.desktop.shellWindow = p.desktop.Add("Program Manager");
+         return Hwnd{0};
+       }), "", false},
+      {"Ctrl+Win+T on the desktop", PinInFront([](Program&) { return sim::SimulatedDesktop::kDesktopWindow; }), "", false},
+      {"Ctrl+Win+T on the shell's desktop",
+       PinInFront([](Program& p) { return p.desktop.shellWindow = p.desktop.Add("Program Manager"); }), "", false},
+      {"Ctrl+Win+T on the taskbar", PinInFrontOfClass("Shell_TrayWnd"), "", false},
+      {"Ctrl+Win+T on another monitor's taskbar", PinInFrontOfClass("Shell_SecondaryTrayWnd"), "", false},
+      {"Ctrl+Win+T on the desktop's icons", PinInFrontOfClass("WorkerW"), "", false},
       {"File Exit", Click(CommandId::mnuExit), "icon AD ended", false},
       {"icon menu Exit", Click(CommandId::popExit), "icon AD ended", false},
       {"close box", [](Program& p) { p.form.Unload(); }, "icon AD ended", false},

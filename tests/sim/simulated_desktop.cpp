@@ -34,18 +34,19 @@ int SimulatedDesktop::Copy(const std::string& text, char* buffer, int capacity) 
 }
 
 void SimulatedDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int, unsigned flags) {
+  placed.push_back(hwnd);
   Window* window = Find(hwnd);
   if (!window) return;
   window->options.placedAfter = insertAfter;
   if (flags & SWP_SHOWWINDOW) window->options.style |= WS_VISIBLE;
-  if (!(flags & SWP_NOACTIVATE)) foreground = hwnd;
+  if (!(flags & SWP_NOACTIVATE)) Activate(hwnd);
 }
 
 void SimulatedDesktop::ShowWindow(Hwnd hwnd, int cmdShow) {
   Window* window = Find(hwnd);
   if (!window || cmdShow != SW_RESTORE) return;
   window->options.style = (window->options.style & ~WS_MINIMIZE) | WS_VISIBLE;
-  foreground = hwnd;
+  Activate(hwnd);
 }
 
 void SimulatedDesktop::EnumWindows(WindowEnumProc proc, std::intptr_t lParam) {

@@ -54,7 +54,12 @@ class SimulatedDesktop final : public WindowSystem {
   int CloseRequests(Hwnd hwnd) const { return closeRequests_.count(hwnd) ? closeRequests_.at(hwnd) : 0; }
 
   int beeps = 0;
+  // The window in front; a test may put one there without activating it.
   Hwnd foreground = 0;
+  // The last window the program activated.
+  Hwnd activated = 0;
+  // Every window SetWindowPos was given, also those that are none.
+  std::vector<Hwnd> placed;
   // The shell's desktop, if one is added; the desktop window itself is none of the top-level windows.
   Hwnd shellWindow = 0;
   static constexpr Hwnd kDesktopWindow = 0x10008;  // below every handle Add gives
@@ -79,7 +84,9 @@ class SimulatedDesktop final : public WindowSystem {
   int GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) override;
   void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
   void ShowWindow(Hwnd hwnd, int cmdShow) override;
-  void SetForegroundWindow(Hwnd hwnd) override { foreground = Exists(hwnd) ? hwnd : foreground; }
+  void SetForegroundWindow(Hwnd hwnd) override {
+    if (Exists(hwnd)) Activate(hwnd);
+  }
   Hwnd GetForegroundWindow() override { return foreground; }
   Hwnd GetDesktopWindow() override { return kDesktopWindow; }
   Hwnd GetShellWindow() override { return shellWindow; }
@@ -104,6 +111,7 @@ class SimulatedDesktop final : public WindowSystem {
     if (afterEachRead) afterEachRead(op, hwnd);
     return value;
   }
+  void Activate(Hwnd hwnd) { foreground = activated = hwnd; }
   // As the window system copies a name out: cut to capacity - 1 and ended by a zero.
   static int Copy(const std::string& text, char* buffer, int capacity);
 
