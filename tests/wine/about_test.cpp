@@ -1,7 +1,11 @@
-// hovrel.exe's About box: modal over the main window, showing the build
-// number from the program's own version resource, opening an address on a
-// double-click and not on a click, and closed by Enter.
+// hovrel.exe's About box: modal over the main window it belongs to, showing
+// the build number from the program's own version resource, its addresses in
+// the system's link colour, opening one on a double-click and not on a
+// click, brought to the front by the icon's Restore, and closed by Enter,
+// which hands the activation back to the main window.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "support/app_driver.h"
 #include "support/fixture_windows.h"
@@ -14,6 +18,10 @@ using app::RunningApp;
 
 TEST(HovrelAbout, IsModalShowsTheBuildOpensAnAddressOnADoubleClickAndClosesOnEnter) {
   FixtureWindow row(UniqueTitle(L"about row"));  // the program starts with a row to show
+  // A link colour no theme uses, so that only the system's can match.
+  const int element = COLOR_HOTLIGHT;
+  const COLORREF linkColour = RGB(0, 170, 60), before = ::GetSysColor(COLOR_HOTLIGHT);
+  ::SetSysColors(1, &element, &linkColour);
   RunningApp app;
   ASSERT_TRUE(app.started());
   app.Menu(CommandId::mnuAbout);
@@ -22,6 +30,18 @@ TEST(HovrelAbout, IsModalShowsTheBuildOpensAnAddressOnADoubleClickAndClosesOnEnt
   const auto field = [&](CommandId id) { return ::GetDlgItem(about, static_cast<int>(id)); };
   EXPECT_EQ(WideTitle(field(CommandId::BuildNo)), L"2140");
   EXPECT_FALSE(::IsWindowEnabled(app.window())) << "the main window takes input under About";
+  EXPECT_EQ(::GetWindow(about, GW_OWNER), app.window());
+  RECT address{};
+  ::GetWindowRect(field(CommandId::LEmail), &address);
+  const auto inLinkColour = [&] {
+    const auto alike = [](std::uint32_t pixel, int shift, int value) { return std::abs(int((pixel >> shift) & 0xFF) - value) < 48; };
+    const std::vector<std::uint32_t> pixels = ScreenPixels(address);
+    return std::ranges::any_of(pixels, [&](std::uint32_t p) {
+      return alike(p, 16, GetRValue(linkColour)) && alike(p, 8, GetGValue(linkColour)) && alike(p, 0, GetBValue(linkColour));
+    });
+  };
+  EXPECT_TRUE(WaitUntil(inLinkColour, 5s)) << "the address is not drawn in the system's link colour";
+  ::SetSysColors(1, &element, &before);
   EXPECT_TRUE(WaitUntil([&] { return app.Focus() == field(CommandId::btnOK); })) << "focus on " << app.Focus() << ", not OK";
 
   // A refresh posted after the clicks shows once the program has handled them.
@@ -38,9 +58,18 @@ TEST(HovrelAbout, IsModalShowsTheBuildOpensAnAddressOnADoubleClickAndClosesOnEnt
   ASSERT_TRUE(clickedOn(CommandId::LEmail, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
   EXPECT_EQ(app.ProgramsStarted(), 1) << "a double-click on the address opened nothing";
 
+  // Another window comes to the front; the icon's left click restores.
+  ::SetForegroundWindow(row.hwnd());
+  app.Post(WM_MOUSEMOVE, 1, WM_LBUTTONUP);
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == about; })) << "About is not active after Restore";
+  bool aboveMain = false;
+  for (HWND below = about; below != nullptr; below = ::GetWindow(below, GW_HWNDNEXT)) aboveMain |= below == app.window();
+  EXPECT_TRUE(aboveMain) << "the disabled main window covers About";
+
   app.PressKey(app.Focus(), VK_RETURN);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about) && ::IsWindowEnabled(app.window()); }))
       << "About stays open or the main window disabled";
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == app.window(); })) << "the activation went elsewhere";
 }
 
 }  // namespace

@@ -40,18 +40,7 @@ std::vector<std::uint32_t> RowOnScreen(const RunningApp& app, int row) {
   ::GetClientRect(list, &client);
   POINT corner{0, (row - static_cast<int>(::SendMessageW(list, LB_GETTOPINDEX, 0, 0))) * height};
   ::ClientToScreen(list, &corner);
-  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), client.right, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(client.right * height));
-  HDC screen = ::GetDC(nullptr), memory = ::CreateCompatibleDC(screen);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, height);
-  HGDIOBJ previous = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, client.right, height, screen, corner.x, corner.y, SRCCOPY);
-  ::SelectObject(memory, previous);
-  ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-  return pixels;
+  return ScreenPixels({corner.x, corner.y, corner.x + client.right, corner.y + height});
 }
 
 class RowsTest : public ::testing::Test {

@@ -39,6 +39,22 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds dead
 
 bool IsTopmost(HWND hwnd) { return (::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
+std::vector<std::uint32_t> ScreenPixels(const RECT& rect) {
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * height));
+  HDC screen = ::GetDC(nullptr), memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  ::SelectObject(memory, previous);
+  ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 bool IsAbove(HWND upper, HWND lower) {
   for (HWND next = ::GetWindow(upper, GW_HWNDNEXT); next; next = ::GetWindow(next, GW_HWNDNEXT))
     if (next == lower) return true;

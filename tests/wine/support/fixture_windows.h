@@ -11,10 +11,12 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 namespace hovrel::fixture {
 
@@ -28,6 +30,8 @@ std::wstring WideTitle(HWND hwnd);
 // messages meanwhile so that its own windows stay responsive.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds deadline = 10s);
 bool IsTopmost(HWND hwnd);
+// The screen's pixels in `rect` (0x00RRGGBB), row by row, read in one copy.
+std::vector<std::uint32_t> ScreenPixels(const RECT& rect);
 // True when `upper` comes before `lower` in the z-order.
 bool IsAbove(HWND upper, HWND lower);
 
