@@ -24,6 +24,8 @@ constexpr WPARAM kIconNumber = 1;
 class StandInTaskbar {
  public:
   StandInTaskbar() {
+    // Made after the shell's, which Wine makes as its desktop starts, so that it comes first.
+    WaitUntil([] { return ::FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; });
     static const bool registered = [] {
       WNDCLASSW wc{};
       wc.lpfnWndProc = &Proc;
