@@ -1,7 +1,11 @@
-// hovrel.exe's notification icon on the real shell: minimising hides the
-// window behind it, its clicks bring the window back or open its menu, a new
-// taskbar gets it again, and no way out of the program leaves it behind.
+// hovrel.exe's notification icon: minimising hides the window behind it, its
+// clicks bring the window back or open its menu, a new taskbar gets it again,
+// and every way out of the program deletes it first.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "support/app_driver.h"
 #include "support/fixture_windows.h"
@@ -10,16 +14,60 @@ namespace hovrel {
 namespace {
 
 using namespace fixture;
-using app::IconExists;
 using app::RunningApp;
 
 constexpr WPARAM kIconNumber = 1;
 
+// A taskbar of the test's own in front of the shell's: Shell_NotifyIcon hands
+// each request to the first window of this class as WM_COPYDATA, which notes
+// it and takes it. What the shell's own does when a window goes, it does not.
+class StandInTaskbar {
+ public:
+  StandInTaskbar() {
+    // Made after the shell's, which Wine makes as its desktop starts, so that it comes first.
+    WaitUntil([] { return ::FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; });
+    static const bool registered = [] {
+      WNDCLASSW wc{};
+      wc.lpfnWndProc = &Proc;
+      wc.hInstance = ::GetModuleHandleW(nullptr);
+      wc.lpszClassName = L"Shell_TrayWnd";
+      return ::RegisterClassW(&wc) != 0;
+    }();
+    if (registered)
+      hwnd_ = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  ~StandInTaskbar() { ::DestroyWindow(hwnd_); }
+  StandInTaskbar(const StandInTaskbar&) = delete;
+  StandInTaskbar& operator=(const StandInTaskbar&) = delete;
+
+  // The requests for the icons of `owner` so far, in order: A add, M modify, D delete.
+  std::string Requests(HWND owner) const {
+    std::string requests;
+    for (const auto& [from, message] : requests_)
+      if (from == owner) requests += "AMD?"[std::min<ULONG_PTR>(message, 3)];
+    return requests;
+  }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<StandInTaskbar*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg != WM_COPYDATA || self == nullptr) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+    self->requests_.emplace_back(reinterpret_cast<HWND>(wParam), reinterpret_cast<const COPYDATASTRUCT*>(lParam)->dwData);
+    return TRUE;
+  }
+
+  HWND hwnd_ = nullptr;
+  std::vector<std::pair<HWND, ULONG_PTR>> requests_;
+};
+
 TEST(HovrelTray, MinimisingHidesTheWindowBehindItsIconWhoseClicksBringItBackOrOpenItsMenu) {
   FixtureWindow other(UniqueTitle(L"tray other"));
+  StandInTaskbar taskbar;
   RunningApp app;
   ASSERT_TRUE(app.started());
-  ASSERT_TRUE(WaitUntil([&] { return IconExists(app.window()); })) << "no icon";
+  ASSERT_TRUE(WaitUntil([&] { return taskbar.Requests(app.window()) == "A"; })) << "no icon added";
   app.Post(WM_SYSCOMMAND, SC_MINIMIZE);
   ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(app.window()); })) << "minimised, the window stayed visible";
   ::SetForegroundWindow(other.hwnd());
@@ -36,17 +84,16 @@ TEST(HovrelTray, MinimisingHidesTheWindowBehindItsIconWhoseClicksBringItBackOrOp
   EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(app.window()) && !::IsIconic(app.window()); }))
       << "a click on the icon left the window hidden or minimised";
 
-  // The shell's new taskbar (Explorer started again) shows none of the old icons.
-  ASSERT_TRUE(app::NotifyIcon(app.window(), NIM_DELETE));
+  // A new taskbar (Explorer started again) says so to every window; it shows none of the old icons.
   app.Post(::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return IconExists(app.window()); })) << "the new taskbar got no icon";
+  EXPECT_TRUE(WaitUntil([&] { return taskbar.Requests(app.window()) == "AA"; })) << "the new taskbar got no icon";
 }
 
-TEST(HovrelTray, EveryWayOutEndsTheProgramAndLeavesNoIcon) {
+TEST(HovrelTray, EveryWayOutDeletesTheIconAndEndsTheProgram) {
   // Contained in "Quarrow Hovrel"; it refuses, so End Task on it ends only the program.
   FixtureWindow partner(L"Hovrel", Kind::Framed, CloseAnswer::Refuses);
+  StandInTaskbar taskbar;
   const std::pair<const char*, void (*)(const RunningApp&)> cases[] = {
-      {"File Exit", [](const RunningApp& app) { app.Menu(CommandId::mnuExit); }},
       {"close box", [](const RunningApp& app) { app.Post(WM_SYSCOMMAND, SC_CLOSE); }},
       {"icon menu Exit",
        [](const RunningApp& app) {
@@ -63,11 +110,9 @@ TEST(HovrelTray, EveryWayOutEndsTheProgramAndLeavesNoIcon) {
   for (const auto& [name, act] : cases) {
     RunningApp app;
     ASSERT_TRUE(app.started()) << name;
-    const HWND window = app.window();
-    EXPECT_TRUE(WaitUntil([&] { return IconExists(window); })) << name << ": no icon while running";
     act(app);
     EXPECT_EQ(app.ExitCode(10s), 0u) << name << ": the program still runs or failed";
-    EXPECT_FALSE(IconExists(window)) << name << ": the icon outlived the program";
+    EXPECT_EQ(taskbar.Requests(app.window()), "AD") << name;
   }
   EXPECT_TRUE(partner.Exists()) << "a window was destroyed rather than asked";
 }
