@@ -62,9 +62,7 @@ TEST(HovrelAbout, IsModalShowsTheBuildOpensAnAddressOnADoubleClickAndClosesOnEnt
   ::SetForegroundWindow(row.hwnd());
   app.Post(WM_MOUSEMOVE, 1, WM_LBUTTONUP);
   EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == about; })) << "About is not active after Restore";
-  bool aboveMain = false;
-  for (HWND below = about; below != nullptr; below = ::GetWindow(below, GW_HWNDNEXT)) aboveMain |= below == app.window();
-  EXPECT_TRUE(aboveMain) << "the disabled main window covers About";
+  EXPECT_TRUE(IsAbove(about, app.window())) << "the disabled main window covers About";
 
   app.PressKey(app.Focus(), VK_RETURN);
   EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about) && ::IsWindowEnabled(app.window()); }))
