@@ -4,13 +4,8 @@
 // helper process as other programs' windows do: Wine answers a title read
 // for another process's window differently from one for its own.
 #include "inventory/window_list.h"
-#include "forms/win32/form_win32.h"
 #include "forms/win32/list_box_win32.h"
-#include "platform/program_files_win32.h"
-#include "platform/shell_win32.h"
-#include "platform/window_system_win32.h"
-#include "ui/frm_main.h"
-#include "ui/frm_main_description.h"
+#include "shown_main_form.h"
 
 #include <windows.h>
 
@@ -117,16 +112,9 @@ void PrintRow(int windows, bool filterOn, const Figures& f) {
 }
 
 void MeasureShownForm(int windows) {
-  Win32WindowSystem windowSystem;
-  Win32Shell shell;
-  Win32ProgramFiles files;
-  Win32Forms forms;
-  Win32Form form(kMainForm);
-  // As hovrel.exe makes it; its notification icon goes with it.
-  frmMain main(windowSystem, shell, files, forms, form);
-  form.Load(main);
-  Settle(ToHwnd(form.hWnd()));
-  for (bool filterOn : {true, false}) PrintRow(windows, filterOn, Measure(main, form, filterOn));
+  ShownMainForm shown;
+  Settle(ToHwnd(shown.form.hWnd()));
+  for (bool filterOn : {true, false}) PrintRow(windows, filterOn, Measure(shown.main, shown.form, filterOn));
 }
 
 }  // namespace

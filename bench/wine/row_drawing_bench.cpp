@@ -2,13 +2,8 @@
 // and band read as it is drawn, in a real, shown frmMain at 96 and at 144 dpi
 // (the second after a WM_DPICHANGED, as a move to such a monitor brings).
 // The rows are windows of a helper process, as other programs' windows are.
-#include "forms/win32/form_win32.h"
 #include "forms/win32/list_box_win32.h"
-#include "platform/program_files_win32.h"
-#include "platform/shell_win32.h"
-#include "platform/window_system_win32.h"
-#include "ui/frm_main.h"
-#include "ui/frm_main_description.h"
+#include "shown_main_form.h"
 
 #include <windows.h>
 
@@ -53,13 +48,8 @@ void RunRowDrawingBench() {
     std::printf("window_crowd.exe did not come up\n");
     return;
   }
-  Win32WindowSystem windowSystem;
-  Win32Shell shell;
-  Win32ProgramFiles files;
-  Win32Forms forms;
-  Win32Form form(kMainForm);
-  frmMain main(windowSystem, shell, files, forms, form);
-  form.Load(main);
+  ShownMainForm shown;
+  Win32Form& form = shown.form;
   const HWND window = ToHwnd(form.hWnd());
   const HWND list = ToHwnd(dynamic_cast<Win32ListBox&>(form.ListControl(CommandId::lstApp)).Handle());
   std::printf("A page of rows drawn in a shown frmMain, %d other windows, median of %d\n", kDesktopWindows,
