@@ -9,6 +9,11 @@ cd "$root"
 jobs=$(nproc)
 
 bash scripts/setup.sh
+# Wine runs 32-bit Windows programs as 32-bit Linux processes. A kernel
+# without IA-32 emulation (booted with it off, as some virtual machines are)
+# refuses them with "Exec format error"; there the Wine half cannot run at
+# all, and saying so beats failing on every test.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then wine=yes; else wine=no; fi
 # One display for the whole run: the Wine prefix is made on it while the
 # native half builds.
 [ -n "${DISPLAY:-}" ] || exec scripts/with-display bash "$0" "$@"
@@ -20,8 +25,11 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 # Making a new prefix takes Wine about 20 s, mostly waiting; a trivial
 # command makes it now, alongside the builds.
 mkdir -p build
-scripts/wine-run cmd /c exit >build/wineprefix.log 2>&1 &
-prefix=$!
+prefix=
+if [ "$wine" = yes ]; then
+  scripts/wine-run cmd /c exit >build/wineprefix.log 2>&1 &
+  prefix=$!
+fi
 
 step "native unit tests"
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
@@ -36,14 +44,20 @@ ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 step "Windows build and its download"
 cmake --preset windows-release >/dev/null
 cmake --build --preset windows-release -j "$jobs" --target all package
-wait "$prefix" || { cat build/wineprefix.log; exit 1; }
+[ -z "$prefix" ] || wait "$prefix" || { cat build/wineprefix.log; exit 1; }
 
 # The Wine suite mostly waits on windows, so the analysers run beside it.
 step "tests under Wine, and static analysis (clang-tidy, cppcheck) beside them"
 bash scripts/analyse.sh build/native >build/analysis.log 2>&1 &
 analysis=$!
 status=0
-ctest --test-dir build/windows --output-on-failure || status=1
+if [ "$wine" = yes ]; then
+  ctest --test-dir build/windows --output-on-failure || status=1
+else
+  ctest --test-dir build/windows --output-on-failure -R '^package_unpack$' || status=1
+  printf '\nNOT RUN: the tests under Wine. This kernel cannot run 32-bit programs (IA-32\n'
+  printf 'emulation is off), so 32-bit Wine cannot start. Only the package was checked.\n'
+fi
 wait "$analysis" || status=1
 cat build/analysis.log
 exit "$status"
