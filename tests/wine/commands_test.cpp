@@ -1,8 +1,12 @@
-// hovrel.exe's commands on real windows: Top, Reset and a double-click on a
-// row move its window between the bands and to the front; End Task closes
-// every window whose title holds the row's text, in any script, waits for one
-// that asks its user and passes over one that has stopped responding.
+// hovrel.exe's list and commands on real windows: rows sorted as the window
+// system collates titles, each carrying its own window; Top, Reset and a
+// double-click on a row move its window between the bands and to the front;
+// End Task closes every window whose title holds the row's text, in any
+// script, waits for one that asks its user and passes over a hung one.
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 #include "support/app_driver.h"
 #include "support/fixture_windows.h"
@@ -12,6 +16,35 @@ namespace {
 
 using namespace fixture;
 using app::RunningApp;
+
+TEST(HovrelList, RowsAreSortedAsTheWindowSystemCollatesAndEachCarriesItsOwnWindow) {
+  // Made out of order. Collated, a hyphen counts for less than a letter, an
+  // accent for less than the letter under it, and scripts follow each other.
+  const std::wstring token = UniqueTitle(L"");
+  const std::vector<std::wstring> collated = {L"??????", L"10", L"9", L"apple", L"Banana", L"coop", L"co-op", L"cop",
+                                              L"echo", L"Éclair", L"zulu", L"Ελληνικά", L"Привет", L"日本語"};
+  std::vector<std::unique_ptr<FixtureWindow>> windows;
+  for (std::size_t i = 0; i < collated.size(); ++i)
+    windows.push_back(std::make_unique<FixtureWindow>(token + collated[(i * 5) % collated.size()]));
+  // More rows than the list shows at once.
+  for (int more = 0; more < 10; ++more) windows.push_back(std::make_unique<FixtureWindow>(UniqueTitle(L"more")));
+  FixtureWindow hidden(token + L"hidden", Kind::Hidden);
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+
+  std::vector<std::wstring> rows;
+  for (int row = 0; row < app.Rows(); ++row) {
+    const std::wstring text = app.Text(row);
+    if (text.rfind(token, 0) == 0) rows.push_back(text.substr(token.size()));
+    EXPECT_EQ(WideTitle(app.WindowOf(row)), text) << "row " << row << " carries another window";
+  }
+  EXPECT_EQ(rows, collated) << "rows:" << app.Listing();
+  EXPECT_EQ(app.RowOf(hidden.hwnd()), -1) << "the filter is off at the start";
+  EXPECT_TRUE(::GetWindowLongW(app.Control(CommandId::lstApp), GWL_STYLE) & WS_VSCROLL)
+      << app.Rows() << " rows and no scroll bar to reach them";
+  // Neither resized nor maximised; only minimised.
+  EXPECT_EQ(::GetWindowLongW(app.window(), GWL_STYLE) & (WS_MAXIMIZEBOX | WS_THICKFRAME | WS_MINIMIZEBOX), WS_MINIMIZEBOX);
+}
 
 TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesItsTitlesOnly) {
   FixtureWindow target(UniqueTitle(L"target"));

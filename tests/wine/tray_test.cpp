@@ -1,6 +1,7 @@
 // hovrel.exe's notification icon: minimising hides the window behind it, its
 // clicks bring the window back or open its menu, a new taskbar gets it again,
-// and every way out of the program deletes it first.
+// every way out of the program deletes it first, and a real pointer move with
+// the same numbers as the icon's message is no click on it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -115,6 +116,34 @@ TEST(HovrelTray, EveryWayOutDeletesTheIconAndEndsTheProgram) {
     EXPECT_EQ(taskbar.Requests(app.window()), "AD") << name;
   }
   EXPECT_TRUE(partner.Exists()) << "a window was destroyed rather than asked";
+}
+
+TEST(HovrelTray, ALeftDragAlongTheTopRowIsNoIconClick) {
+  const FixtureWindow row(UniqueTitle(L"pointer row"));
+  const RunningApp app;
+  ASSERT_TRUE(app.started());
+  // The window is moved rather than the pointer, whose moves Wine may take
+  // in late, so that its client point (517, 0) lies under the pointer.
+  const auto placeUnderPointer = [&](int offset) {
+    POINT pointer{}, corner{0, 0};
+    ::GetCursorPos(&pointer);
+    ::ClientToScreen(app.window(), &corner);
+    RECT frame{};
+    ::GetWindowRect(app.window(), &frame);
+    ::SetWindowPos(app.window(), nullptr, frame.left + pointer.x - 517 - corner.x + offset,
+                   frame.top + pointer.y - corner.y + offset, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  placeUnderPointer(0);
+  app.Post(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(517, 0));
+  // Handled after the move: once it shows, the move has been read.
+  app.Menu(CommandId::mnuAlwaysOnTop);
+  ASSERT_TRUE(WaitUntil([&] { return IsTopmost(app.window()); }));
+  EXPECT_EQ(app.OpenMenu(), nullptr) << "a drag at x 517 opened the icon's menu";
+  // The same message while the pointer is elsewhere is the icon's.
+  placeUnderPointer(40);
+  app.Post(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(517, 0));
+  EXPECT_TRUE(WaitUntil([&] { return app.OpenMenu() != nullptr; })) << "the icon's right click opened no menu";
+  app.CloseMenu();
 }
 
 }  // namespace
