@@ -2,28 +2,46 @@
 #include "support/app_driver.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace hovrel::app {
 
 using fixture::WaitUntil;
 
-DWORD ProcessOf(HWND hwnd) {
-  DWORD id = 0;
-  ::GetWindowThreadProcessId(hwnd, &id);
-  return id;
+namespace {
+
+// Starts the program file `name` from beside the tests, as hovrel.exe lies,
+// in `job`.
+PROCESS_INFORMATION StartBeside(const std::wstring& name, HANDLE job) {
+  wchar_t path[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring commandLine(path);
+  commandLine = L"\"" + commandLine.erase(commandLine.find_last_of(L"\\/") + 1) + name + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                        &startup, &process))
+    throw std::runtime_error("a program beside the tests could not be started");
+  ::AssignProcessToJobObject(job, process.hProcess);
+  ::ResumeThread(process.hThread);
+  return process;
 }
 
+}  // namespace
+
 RunningApp::RunningApp(const wchar_t* program)
-    : job_(::CreateJobObjectW(nullptr, nullptr)), process_(fixture::StartBeside(program, L"", job_)) {
-  const auto begin = std::chrono::steady_clock::now();
+    : job_(::CreateJobObjectW(nullptr, nullptr)), process_(StartBeside(program, job_)) {
   if (!WaitUntil([&] { return (window_ = FindOwn(nullptr, L"Quarrow Hovrel")) != nullptr && Rows() > 0; }, std::chrono::seconds(30)))
     window_ = nullptr;
-  startTime_ = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - begin);
 }
 
 RunningApp::~RunningApp() {
-  fixture::EndProcess(process_);
+  ::TerminateProcess(process_.hProcess, 1);
   ::TerminateJobObject(job_, 1);
+  ::WaitForSingleObject(process_.hProcess, 10'000);
+  ::CloseHandle(process_.hThread);
+  ::CloseHandle(process_.hProcess);
   ::CloseHandle(job_);
 }
 
@@ -79,7 +97,8 @@ void RunningApp::DoubleClickRow(int row) const {
 
 HWND RunningApp::FindOwn(const wchar_t* className, const wchar_t* title) const {
   for (HWND hwnd = nullptr; (hwnd = ::FindWindowExW(nullptr, hwnd, className, title)) != nullptr;)
-    if (ProcessOf(hwnd) == process_.dwProcessId && ::IsWindowVisible(hwnd)) return hwnd;
+    if (DWORD id = 0; ::GetWindowThreadProcessId(hwnd, &id) && id == process_.dwProcessId && ::IsWindowVisible(hwnd))
+      return hwnd;
   return nullptr;
 }
 
@@ -94,14 +113,6 @@ DWORD RunningApp::ExitCode(std::chrono::milliseconds deadline) const {
   DWORD exitCode = STILL_ACTIVE;
   ::GetExitCodeProcess(process_.hProcess, &exitCode);
   return exitCode;
-}
-
-bool NotifyIcon(HWND owner, DWORD message) {
-  NOTIFYICONDATAA data{};
-  data.cbSize = sizeof data;
-  data.hWnd = owner;
-  data.uID = 1;
-  return ::Shell_NotifyIconA(message, &data) != FALSE;
 }
 
 }  // namespace hovrel::app

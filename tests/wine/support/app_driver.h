@@ -6,15 +6,10 @@
 #include "support/fixture_windows.h"
 #include "ui/command_id.h"
 
-#include <shellapi.h>
-
 #include <chrono>
 #include <string>
 
 namespace hovrel::app {
-
-using fixture::BesideTests;
-DWORD ProcessOf(HWND hwnd);
 
 class RunningApp {
  public:
@@ -27,7 +22,6 @@ class RunningApp {
   RunningApp& operator=(const RunningApp&) = delete;
 
   bool started() const { return window_ != nullptr; }
-  std::chrono::milliseconds startTime() const { return startTime_; }
   HWND window() const { return window_; }
   DWORD processId() const { return process_.dwProcessId; }
   HWND Control(CommandId id) const { return ::GetDlgItem(window_, static_cast<int>(id)); }
@@ -72,13 +66,6 @@ class RunningApp {
   HANDLE job_;
   PROCESS_INFORMATION process_;
   HWND window_ = nullptr;
-  std::chrono::milliseconds startTime_{0};
 };
-
-// NIM_MODIFY on the program's icon tells whether it exists. Wine clears the
-// icons of a window that is gone, so after the end this shows only that none
-// is left; that the program deletes its own first, the native tests check.
-bool NotifyIcon(HWND owner, DWORD message);
-inline bool IconExists(HWND owner) { return NotifyIcon(owner, NIM_MODIFY); }
 
 }  // namespace hovrel::app

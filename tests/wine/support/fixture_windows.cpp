@@ -61,35 +61,6 @@ bool IsAbove(HWND upper, HWND lower) {
   return false;
 }
 
-std::wstring BesideTests(const std::wstring& name) {
-  wchar_t path[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring beside(path);
-  return beside.erase(beside.find_last_of(L"\\/") + 1) + name;
-}
-
-PROCESS_INFORMATION StartBeside(const std::wstring& name, const std::wstring& arguments, HANDLE job) {
-  std::wstring commandLine = L"\"" + BesideTests(name) + L"\" " + arguments;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                        &startup, &process))
-    throw std::runtime_error("a program beside the tests could not be started");
-  if (job) ::AssignProcessToJobObject(job, process.hProcess);
-  ::ResumeThread(process.hThread);
-  return process;
-}
-
-void EndProcess(PROCESS_INFORMATION& process) {
-  if (process.hProcess == nullptr) return;
-  if (::WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(process.hProcess, 1);
-  ::WaitForSingleObject(process.hProcess, 10'000);
-  ::CloseHandle(process.hThread);
-  ::CloseHandle(process.hProcess);
-  process = {};
-}
-
 FixtureWindow::FixtureWindow(std::wstring_view title, Kind kind, CloseAnswer answer) : answer_(answer) {
   static const wchar_t* const className = [] {
     WNDCLASSW wc{};
@@ -101,9 +72,7 @@ FixtureWindow::FixtureWindow(std::wstring_view title, Kind kind, CloseAnswer ans
   }();
   static std::atomic<int> cascade{0};
   const int offset = 40 + 20 * (++cascade % 16);
-  const DWORD style = kind == Kind::Popup    ? WS_POPUP | WS_VISIBLE
-                      : kind == Kind::Framed ? WS_OVERLAPPEDWINDOW | WS_VISIBLE
-                                             : WS_OVERLAPPEDWINDOW;
+  const DWORD style = kind == Kind::Framed ? WS_OVERLAPPEDWINDOW | WS_VISIBLE : WS_OVERLAPPEDWINDOW;
   ::CreateWindowExW(0, className, std::wstring(title).c_str(), style, offset, offset, 320, 160, nullptr, nullptr,
                     ::GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("a fixture window could not be created");

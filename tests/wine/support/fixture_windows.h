@@ -35,14 +35,7 @@ std::vector<std::uint32_t> ScreenPixels(const RECT& rect);
 // True when `upper` comes before `lower` in the z-order.
 bool IsAbove(HWND upper, HWND lower);
 
-// A file beside the test program, as hovrel.exe is.
-std::wstring BesideTests(const std::wstring& name);
-// Starts the program file `name` beside the tests, in `job` if one is given;
-// ends it again, if it still runs, and lets go of it.
-PROCESS_INFORMATION StartBeside(const std::wstring& name, const std::wstring& arguments = L"", HANDLE job = nullptr);
-void EndProcess(PROCESS_INFORMATION& process);
-
-enum class Kind { Framed, Popup, Hidden, Minimised };
+enum class Kind { Framed, Hidden, Minimised };
 // Asks: asks its user in a message box, where OK closes the window.
 enum class CloseAnswer { Closes, Refuses, Asks };
 
