@@ -1,7 +1,6 @@
 // The window list, Top/Reset/Switch and End Task on the simulated desktop:
-// which windows get rows and with which handle, titles as read, windows that
-// go under the walk, the restore rules, stale rows, and which windows End
-// Task asks and how it lives with their answers.
+// rows and their handles, titles as read, windows that go meanwhile, the
+// restore rules, stale rows, and whom End Task asks and how it takes answers.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -1,8 +1,6 @@
-// hovrel.exe's About box: modal over the main window it belongs to, showing
-// the build number from the program's own version resource, its addresses in
-// the system's link colour, opening one on a double-click and not on a
-// click, brought to the front by the icon's Restore, and closed by Enter,
-// which hands the activation back to the main window.
+// hovrel.exe's About box: modal and owned by the main window, its build from
+// the version resource, addresses in the link colour opened on a double-click
+// only, brought up by the icon's Restore, closed by Enter.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,9 +1,7 @@
-// The real hovrel.exe's rows, its shortcut and a change of resolution, driven
-// from outside: a row shows its window's pin mark as soon as the shortcut
-// pins the window, the program goes without the shortcut when another holds
-// it, and a new resolution lays the main window and the About box out from
-// their tables. (A hung window's row is not tried: Wine answers WM_GETICON
-// for another process's window itself, at once.)
+// hovrel.exe's rows, its shortcut and a new resolution: a row shows its
+// window's pin as soon as the shortcut pins it, the program starts without
+// the shortcut when another holds it, and a new resolution lays both windows
+// out from their tables.
 #include <gtest/gtest.h>
 
 #include <cstdint>
