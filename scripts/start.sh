@@ -62,9 +62,10 @@ fi
 bash scripts/setup.sh
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 cmake --build "$build" -j "$(nproc)" --target hovrel
-# 32-bit Wine needs a kernel that runs 32-bit programs (IA-32 emulation on).
+# 32-bit Wine needs a machine that runs 32-bit programs, natively or through
+# the QEMU that setup registers.
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  echo "start: built $exe, but this kernel cannot run 32-bit programs, so Wine cannot start it here" >&2
+  echo "start: built $exe, but this machine runs no 32-bit programs, so Wine cannot start it here" >&2
   exit 1
 fi
 

@@ -9,10 +9,9 @@ cd "$root"
 jobs=$(nproc)
 
 bash scripts/setup.sh
-# Wine runs 32-bit Windows programs as 32-bit Linux processes. A kernel
-# without IA-32 emulation (booted with it off, as some virtual machines are)
-# refuses them with "Exec format error"; there the Wine half cannot run at
-# all, and saying so beats failing on every test.
+# Wine runs 32-bit Windows programs as 32-bit Linux processes. Where the
+# kernel refuses them and setup could not register QEMU for them either, the
+# Wine half cannot run at all, and saying so beats failing on every test.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then wine=yes; else wine=no; fi
 # One display for the whole run: the Wine prefix is made on it while the
 # native half builds.
@@ -55,8 +54,8 @@ if [ "$wine" = yes ]; then
   ctest --test-dir build/windows --output-on-failure || status=1
 else
   ctest --test-dir build/windows --output-on-failure -R '^package_unpack$' || status=1
-  printf '\nNOT RUN: the tests under Wine. This kernel cannot run 32-bit programs (IA-32\n'
-  printf 'emulation is off), so 32-bit Wine cannot start. Only the package was checked.\n'
+  printf '\nNOT RUN: the tests under Wine. This machine runs no 32-bit programs, not even\n'
+  printf 'through QEMU, so 32-bit Wine cannot start. Only the package was checked.\n'
 fi
 wait "$analysis" || status=1
 cat build/analysis.log
