@@ -1,5 +1,5 @@
 // A shell that records icon requests, the targets handed to ShellExecuteA and
-// the programs started, and program files that give the answers a test sets.
+// the programs started, and fixed program files without a version resource.
 #pragma once
 
 #include <cstdint>
@@ -47,9 +47,7 @@ class FixedFiles final : public ProgramFiles {
  public:
   std::string ProgramFileName() override { return "C:\\Program Files\\Quarrow\\hovrel.exe"; }
   std::string SystemDirectory() override { return "C:\\Windows\\system32"; }
-  std::vector<std::uint8_t> VersionResource() override { return versionResource; }
-
-  std::vector<std::uint8_t> versionResource;
+  std::vector<std::uint8_t> VersionResource() override { return {}; }
 };
 
 }  // namespace hovrel::sim

@@ -27,24 +27,16 @@ class StandInTaskbar {
   StandInTaskbar() {
     // Made after the shell's, which Wine makes as its desktop starts, so that it comes first.
     WaitUntil([] { return ::FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; });
-    static const bool registered = [] {
-      WNDCLASSW wc{};
-      wc.lpfnWndProc = &Proc;
-      wc.hInstance = ::GetModuleHandleW(nullptr);
-      wc.lpszClassName = L"Shell_TrayWnd";
-      return ::RegisterClassW(&wc) != 0;
-    }();
-    if (registered)
-      hwnd_ = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Shell_TrayWnd", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    static const WNDCLASSW wc{0, &Proc, 0, 0, ::GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, L"Shell_TrayWnd"};
+    static const ATOM atom = ::RegisterClassW(&wc);
+    hwnd_ = atom ? ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0,
+                                     nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr)
+                 : nullptr;
   }
   ~StandInTaskbar() { ::DestroyWindow(hwnd_); }
-  StandInTaskbar(const StandInTaskbar&) = delete;
-  StandInTaskbar& operator=(const StandInTaskbar&) = delete;
 
   // The requests for the icons of `owner` so far, in order: A add, M modify, D delete.
-  std::string Requests(HWND owner) const {
+  static std::string Requests(HWND owner) {
     std::string requests;
     for (const auto& [from, message] : requests_)
       if (from == owner) requests += "AMD?"[std::min<ULONG_PTR>(message, 3)];
@@ -53,19 +45,18 @@ class StandInTaskbar {
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<StandInTaskbar*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (msg != WM_COPYDATA || self == nullptr) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
-    self->requests_.emplace_back(reinterpret_cast<HWND>(wParam), reinterpret_cast<const COPYDATASTRUCT*>(lParam)->dwData);
+    if (msg != WM_COPYDATA) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+    requests_.emplace_back(reinterpret_cast<HWND>(wParam), reinterpret_cast<const COPYDATASTRUCT*>(lParam)->dwData);
     return TRUE;
   }
 
   HWND hwnd_ = nullptr;
-  std::vector<std::pair<HWND, ULONG_PTR>> requests_;
+  static inline std::vector<std::pair<HWND, ULONG_PTR>> requests_;
 };
 
 TEST(HovrelTray, MinimisingHidesTheWindowBehindItsIconWhoseClicksBringItBackOrOpenItsMenu) {
   FixtureWindow other(UniqueTitle(L"tray other"));
-  StandInTaskbar taskbar;
+  const StandInTaskbar taskbar;
   RunningApp app;
   ASSERT_TRUE(app.started());
   ASSERT_TRUE(WaitUntil([&] { return taskbar.Requests(app.window()) == "A"; })) << "no icon added";
@@ -93,7 +84,7 @@ TEST(HovrelTray, MinimisingHidesTheWindowBehindItsIconWhoseClicksBringItBackOrOp
 TEST(HovrelTray, EveryWayOutDeletesTheIconAndEndsTheProgram) {
   // Contained in "Quarrow Hovrel"; it refuses, so End Task on it ends only the program.
   FixtureWindow partner(L"Hovrel", Kind::Framed, CloseAnswer::Refuses);
-  StandInTaskbar taskbar;
+  const StandInTaskbar taskbar;
   const std::pair<const char*, void (*)(const RunningApp&)> cases[] = {
       {"close box", [](const RunningApp& app) { app.Post(WM_SYSCOMMAND, SC_CLOSE); }},
       {"icon menu Exit",
