@@ -2,14 +2,18 @@
 // system collates titles, each carrying its own window; Top, Reset and a
 // double-click on a row move its window between the bands and to the front;
 // End Task closes every window whose title holds the row's text, in any
-// script, waits for one that asks its user and passes over a hung one.
+// script, waits for one that asks its user and passes over a hung one; and
+// the window's fixed frame and size.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
+#include "forms/form_layout.h"
 #include "support/app_driver.h"
 #include "support/fixture_windows.h"
+#include "ui/frm_main_description.h"
 
 namespace hovrel {
 namespace {
@@ -44,6 +48,11 @@ TEST(HovrelList, RowsAreSortedAsTheWindowSystemCollatesAndEachCarriesItsOwnWindo
       << app.Rows() << " rows and no scroll bar to reach them";
   // Neither resized nor maximised; only minimised.
   EXPECT_EQ(::GetWindowLongW(app.window(), GWL_STYLE) & (WS_MAXIMIZEBOX | WS_THICKFRAME | WS_MINIMIZEBOX), WS_MINIMIZEBOX);
+  // Its client area as its table gives it, at the screen's 96 dpi, below the menu bar.
+  RECT client{};
+  ::GetClientRect(app.window(), &client);
+  const PixelSize size = ClientSize(kMainForm, {96, 96});
+  EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(LONG{size.width}, LONG{size.height}));
 }
 
 TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesItsTitlesOnly) {
@@ -56,14 +65,20 @@ TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesIts
   RunningApp app;
   ASSERT_TRUE(app.started());
 
-  // With no row selected, Top Window pins nothing; the rename shows once the
-  // program has handled the click and the refresh posted after it.
+  // What was posted before is handled once a refresh posted after it shows a new title.
+  const auto handled = [&] {
+    const std::wstring renamed = UniqueTitle(L"target");
+    ::SetWindowTextW(target.hwnd(), renamed.c_str());
+    app.Menu(CommandId::mnuRefresh);
+    return WaitUntil([&] { return app.Text(app.RowOf(target.hwnd())) == renamed; });
+  };
+  // With no row selected, Top Window pins nothing; a single click on a row only selects it.
   app.Click(CommandId::btnTop);
-  const std::wstring renamed = UniqueTitle(L"target");
-  ::SetWindowTextW(target.hwnd(), renamed.c_str());
-  app.Menu(CommandId::mnuRefresh);
-  ASSERT_TRUE(WaitUntil([&] { return app.Text(app.RowOf(target.hwnd())) == renamed; }));
+  ASSERT_TRUE(handled());
   for (int row = 0; row < app.Rows(); ++row) EXPECT_FALSE(IsTopmost(app.WindowOf(row))) << "row " << row << " pinned";
+  app.ClickRow(app.RowOf(minimised.hwnd()), 1);
+  ASSERT_TRUE(handled());
+  EXPECT_TRUE(::IsIconic(minimised.hwnd())) << "a single click on its row switched to it";
 
   app.Select(app.RowOf(target.hwnd()));
   app.Click(CommandId::btnTop);
@@ -72,7 +87,7 @@ TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesIts
   app.Click(CommandId::btnReset);
   EXPECT_TRUE(WaitUntil([&] { return !IsTopmost(target.hwnd()); })) << "Reset Window left it topmost";
 
-  app.DoubleClickRow(app.RowOf(minimised.hwnd()));
+  app.ClickRow(app.RowOf(minimised.hwnd()), 2);
   EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(minimised.hwnd()) && IsAbove(minimised.hwnd(), cover.hwnd()); }))
       << "a double-click on its row left it minimised or behind";
   EXPECT_FALSE(IsTopmost(minimised.hwnd()));

@@ -88,11 +88,12 @@ void RunningApp::PressAltKey(HWND target, WPARAM letter) const {
   ::PostMessageW(target, WM_SYSKEYUP, letter, static_cast<LPARAM>(0xE0000001u));
 }
 
-void RunningApp::DoubleClickRow(int row) const {
+void RunningApp::ClickRow(int row, int clicks) const {
   const auto height = static_cast<int>(ListMessage(LB_GETITEMHEIGHT));
   const LPARAM point = MAKELPARAM(8, (row - static_cast<int>(ListMessage(LB_GETTOPINDEX))) * height + height / 2);
-  for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-    ::PostMessageW(Control(CommandId::lstApp), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, point);
+  for (int click = 0; click < clicks; ++click)
+    for (const UINT message : {click == 0 ? UINT{WM_LBUTTONDOWN} : UINT{WM_LBUTTONDBLCLK}, UINT{WM_LBUTTONUP}})
+      ::PostMessageW(Control(CommandId::lstApp), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, point);
 }
 
 HWND RunningApp::FindOwn(const wchar_t* className, const wchar_t* title) const {

@@ -44,8 +44,8 @@ class RunningApp {
   // Alt held with a letter key, as the keyboard sends it: the program's loop
   // makes it an access key of the menu bar or of a control.
   void PressAltKey(HWND target, WPARAM letter) const;
-  // A double-click with the mouse on the row, through the list box itself.
-  void DoubleClickRow(int row) const;
+  // A click (or, clicks 2, a double-click) with the mouse on the row, through the list box itself.
+  void ClickRow(int row, int clicks) const;
   // A visible top-level window of the program by class and title (null: any).
   HWND FindOwn(const wchar_t* className, const wchar_t* title) const;
   HWND OpenMenu() const { return FindOwn(L"#32768", nullptr); }
