@@ -95,7 +95,11 @@ TEST(HovrelTray, EveryWayOutDeletesTheIconAndEndsTheProgram) {
        }},
       {"End Task on its own title",
        [](const RunningApp& app) {
-         app.Select(app.RowOf(::FindWindowW(nullptr, L"Hovrel")));
+         // Read while a repaint refills the list, the row may be missing for a moment.
+         WaitUntil([&] {
+           app.Select(app.RowOf(::FindWindowW(nullptr, L"Hovrel")));
+           return app.Selected() >= 0;
+         });
          app.Click(CommandId::btnEnd);
        }},
   };
