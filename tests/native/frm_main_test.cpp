@@ -1,7 +1,8 @@
 // frmMain on the headless window, the simulated desktop and the recording
-// shell: what each action of the user does, with a row selected and without,
-// the About box among them (its build number is read under Wine, from the
-// real version resource); the load and a new taskbar.
+// shell: what each action of the user does, with a row selected, without one
+// and on a row whose window has gone, the About box among them (its build
+// number is read under Wine, from the real version resource); the load and a
+// new taskbar.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -69,12 +70,16 @@ Action PinInFrontOfClass(const char* className) {
   });
 }
 
+// The target's row selected, no row, or the target's row after its window has gone.
+enum class Row { Selected, None, Gone };
+
 // What one action did to the started, minimised program, in words.
-std::string Effect(const Action& action, bool rowSelected, float twipsPerPixel) {
+std::string Effect(const Action& action, Row row, float twipsPerPixel) {
   Program p;
   p.form.twipsPerPixelX = twipsPerPixel;
   p.form.Load(p.main);
-  if (rowSelected) p.list.Select(p.list.Find("Target window"));
+  if (row != Row::None) p.list.Select(p.list.Find("Target window"));
+  if (row == Row::Gone) p.desktop.Remove(p.target);
   p.form.SetWindowState(kWindowMinimised);
   const Hwnd late = p.desktop.Add("Late window");
   std::string effect;
@@ -98,7 +103,8 @@ std::string Effect(const Action& action, bool rowSelected, float twipsPerPixel) 
   note(p.desktop.activated == p.target, "activated");
   note(std::ranges::any_of(p.desktop.placed, [&](Hwnd hwnd) { return hwnd != p.target && hwnd != p.form.hWnd(); }),
        "another window placed");
-  note(!p.desktop.Exists(p.target), "closed");
+  note(p.desktop.CloseRequests(p.target) > 0, "closed");
+  note(p.desktop.CloseRequests(p.hidden) + p.desktop.CloseRequests(late) > 0, "others asked to close");
   note(p.Listed(late), "rebuilt");
   note(p.Listed(p.hidden), "unfiltered");
   note(p.desktop.Options(p.form.hWnd()).placedAfter != sim::kNotPlaced, std::string("own window ") + placed(p.form.hWnd()));
@@ -118,82 +124,87 @@ std::string Effect(const Action& action, bool rowSelected, float twipsPerPixel) 
   return effect;
 }
 
-TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowARowsCommandOnlyBeeps) {
+TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) {
   const auto web = [](const std::string& target) { return "Open " + target + " (null) (null) 1"; };
-  const std::tuple<const char*, Action, std::string, bool> cases[] = {  // name, action, effect, needs a row
-      {"Top Window", Click(CommandId::btnTop), "placed topmost activated row redrawn", true},
-      {"File Top", Click(CommandId::mnuTop), "placed topmost activated row redrawn", true},
-      {"Reset Window", Click(CommandId::btnReset), "placed not topmost activated row redrawn", true},
-      {"File Reset", Click(CommandId::mnuReset), "placed not topmost activated row redrawn", true},
-      {"Switch to", Click(CommandId::btnSwitch), "placed at the top activated", true},
-      {"File Switch to", Click(CommandId::mnuSwitch), "placed at the top activated", true},
-      {"double-click on a row", Click(CommandId::lstApp), "placed at the top activated", true},
-      {"End Task", Click(CommandId::btnEnd), "closed rebuilt", true},
-      {"File End Task", Click(CommandId::mnuEndTask), "closed rebuilt", true},
-      {"Refresh", Click(CommandId::btnRefresh), "rebuilt", false},
-      {"View Refresh", Click(CommandId::mnuRefresh), "rebuilt", false},
-      {"repaint", [](Program& p) { p.main.Form_Paint(); }, "rebuilt", false},
-      {"View Hide Processes", Click(CommandId::mnuShowOnlyApp), "rebuilt unfiltered", false},
-      {"View Always on Top", Click(CommandId::mnuAlwaysOnTop), "own window topmost checked", false},
+  const std::tuple<const char*, Action, std::string, const char*> cases[] = {  // name, action, effect, on a gone window's row (null: needs none)
+      {"Top Window", Click(CommandId::btnTop), "placed topmost activated row redrawn", "row redrawn"},
+      {"File Top", Click(CommandId::mnuTop), "placed topmost activated row redrawn", "row redrawn"},
+      {"Reset Window", Click(CommandId::btnReset), "placed not topmost activated row redrawn", "row redrawn"},
+      {"File Reset", Click(CommandId::mnuReset), "placed not topmost activated row redrawn", "row redrawn"},
+      {"Switch to", Click(CommandId::btnSwitch), "placed at the top activated", ""},
+      {"File Switch to", Click(CommandId::mnuSwitch), "placed at the top activated", ""},
+      {"double-click on a row", Click(CommandId::lstApp), "placed at the top activated", ""},
+      {"End Task", Click(CommandId::btnEnd), "closed rebuilt", "rebuilt"},
+      {"File End Task", Click(CommandId::mnuEndTask), "closed rebuilt", "rebuilt"},
+      {"Refresh", Click(CommandId::btnRefresh), "rebuilt", nullptr},
+      {"View Refresh", Click(CommandId::mnuRefresh), "rebuilt", nullptr},
+      {"repaint", [](Program& p) { p.main.Form_Paint(); }, "rebuilt", nullptr},
+      {"View Hide Processes", Click(CommandId::mnuShowOnlyApp), "rebuilt unfiltered", nullptr},
+      {"View Always on Top", Click(CommandId::mnuAlwaysOnTop), "own window topmost checked", nullptr},
       // The shortcut toggles the band of the window in front, without activating it.
-      {"Ctrl+Win+T", PinInFront([](Program& p) { return p.target; }), "placed topmost row redrawn", false},
-      {"Ctrl+Win+T twice", PinInFront([](Program& p) { return p.target; }, 2), "placed not topmost row redrawn", false},
-      {"Ctrl+Win+T on itself", PinInFront([](Program& p) { return p.form.hWnd(); }), "own window topmost checked", false},
+      {"Ctrl+Win+T", PinInFront([](Program& p) { return p.target; }), "placed topmost row redrawn", nullptr},
+      {"Ctrl+Win+T twice", PinInFront([](Program& p) { return p.target; }, 2), "placed not topmost row redrawn", nullptr},
+      {"Ctrl+Win+T on itself", PinInFront([](Program& p) { return p.form.hWnd(); }), "own window topmost checked", nullptr},
+      {"Ctrl+Win+T on itself twice", PinInFront([](Program& p) { return p.form.hWnd(); }, 2), "own window not topmost", nullptr},
       {"Ctrl+Win+T on nothing", PinInFront([](Program& p) {
          p.desktop.shellWindow = p.desktop.Add("Program Manager");
          return Hwnd{0};
-       }), "", false},
-      {"Ctrl+Win+T on the desktop", PinInFront([](Program&) { return sim::SimulatedDesktop::kDesktopWindow; }), "", false},
+       }), "", nullptr},
+      {"Ctrl+Win+T on the desktop", PinInFront([](Program&) { return sim::SimulatedDesktop::kDesktopWindow; }), "", nullptr},
       {"Ctrl+Win+T on the shell's desktop",
-       PinInFront([](Program& p) { return p.desktop.shellWindow = p.desktop.Add("Program Manager"); }), "", false},
-      {"Ctrl+Win+T on the taskbar", PinInFrontOfClass("Shell_TrayWnd"), "", false},
-      {"Ctrl+Win+T on another monitor's taskbar", PinInFrontOfClass("Shell_SecondaryTrayWnd"), "", false},
-      {"Ctrl+Win+T on the desktop's icons", PinInFrontOfClass("WorkerW"), "", false},
-      {"File Exit", Click(CommandId::mnuExit), "icon AD ended", false},
-      {"icon menu Exit", Click(CommandId::popExit), "icon AD ended", false},
-      {"close box", [](Program& p) { p.form.Unload(); }, "icon AD ended", false},
-      {"icon menu Restore", Click(CommandId::popRestore), "shown", false},
-      {"icon left release", Icon(WM_LBUTTONUP), "shown", false},
-      {"icon double-click", Icon(WM_LBUTTONDBLCLK), "shown", false},
-      {"icon right release", Icon(WM_RBUTTONUP), "menu", false},
+       PinInFront([](Program& p) { return p.desktop.shellWindow = p.desktop.Add("Program Manager"); }), "", nullptr},
+      {"Ctrl+Win+T on the taskbar", PinInFrontOfClass("Shell_TrayWnd"), "", nullptr},
+      {"Ctrl+Win+T on another monitor's taskbar", PinInFrontOfClass("Shell_SecondaryTrayWnd"), "", nullptr},
+      {"Ctrl+Win+T on the desktop's icons", PinInFrontOfClass("WorkerW"), "", nullptr},
+      {"File Exit", Click(CommandId::mnuExit), "icon AD ended", nullptr},
+      {"icon menu Exit", Click(CommandId::popExit), "icon AD ended", nullptr},
+      {"close box", [](Program& p) { p.form.Unload(); }, "icon AD ended", nullptr},
+      {"icon menu Restore", Click(CommandId::popRestore), "shown", nullptr},
+      {"icon left release", Icon(WM_LBUTTONUP), "shown", nullptr},
+      {"icon double-click", Icon(WM_LBUTTONDBLCLK), "shown", nullptr},
+      {"icon right release", Icon(WM_RBUTTONUP), "menu", nullptr},
       // Presses, moves over the icon, another icon's release; and real pointer
       // moves, with the key flags in wParam and the position in lParam.
-      {"icon left press", Icon(0x201), "", false},
-      {"icon right press", Icon(0x204), "", false},
-      {"move over the icon", Icon(WM_MOUSEMOVE), "", false},
-      {"another icon's release", MouseMove(2, WM_LBUTTONUP, false), "", false},
-      {"pointer at x 514", MouseMove(0, 514, true), "", false},
-      {"pointer at 517, 30", MouseMove(0, (30 << 16) | 517, true), "", false},
-      {"right-dragged at x 517", MouseMove(2, 517, true), "", false},
+      {"icon left press", Icon(0x201), "", nullptr},
+      {"icon right press", Icon(0x204), "", nullptr},
+      {"move over the icon", Icon(WM_MOUSEMOVE), "", nullptr},
+      {"another icon's release", MouseMove(2, WM_LBUTTONUP, false), "", nullptr},
+      {"pointer at x 514", MouseMove(0, 514, true), "", nullptr},
+      {"pointer at 517, 30", MouseMove(0, (30 << 16) | 517, true), "", nullptr},
+      {"right-dragged at x 517", MouseMove(2, 517, true), "", nullptr},
       // MK_LBUTTON is the icon's number: only where the pointer was tells.
-      {"left-dragged at x 514", MouseMove(1, 514, true), "", false},
-      {"left-dragged at x 517", MouseMove(1, 517, true), "", false},
+      {"left-dragged at x 514", MouseMove(1, 514, true), "", nullptr},
+      {"left-dragged at x 517", MouseMove(1, 517, true), "", nullptr},
       {"Help About", Click(CommandId::mnuAbout),
        "About: Version 2.0 Build  About: " + web("mailto:team@quarrow.example") + " About: " + web("http://quarrow.example") +
            " About: " + web("http://quarrow.example/hovrel"),
-       false},
+       nullptr},
       {"Help Read Me", Click(CommandId::mnuReadMe),
-       "C:\\Windows\\system32\\notepad.exe | Notepad C:\\Program Files\\Quarrow\\readme.txt | 1", false},
-      {"Hovrel Home Page", Click(CommandId::mnuHome), web("http://quarrow.example/hovrel"), false},
-      {"Product News", Click(CommandId::mnuNews), web("http://quarrow.example/news"), false},
-      {"Free Downloads", Click(CommandId::mnuDownload), web("http://quarrow.example/download"), false},
-      {"Send Feedback", Click(CommandId::mnuSendMail), web("mailto:team@quarrow.example"), false},
-      {"Leave Message", Click(CommandId::mnuGuestBook), web("http://quarrow.example/support/book"), false},
-      {"Get Paid", Click(CommandId::mnuGetPaid), web("http://paidmail.example/Id/605080"), false},
-      {"Team Home Page", Click(CommandId::mnuHomePage), web("http://quarrow.example"), false},
+       "C:\\Windows\\system32\\notepad.exe | Notepad C:\\Program Files\\Quarrow\\readme.txt | 1", nullptr},
+      {"Hovrel Home Page", Click(CommandId::mnuHome), web("http://quarrow.example/hovrel"), nullptr},
+      {"Product News", Click(CommandId::mnuNews), web("http://quarrow.example/news"), nullptr},
+      {"Free Downloads", Click(CommandId::mnuDownload), web("http://quarrow.example/download"), nullptr},
+      {"Send Feedback", Click(CommandId::mnuSendMail), web("mailto:team@quarrow.example"), nullptr},
+      {"Leave Message", Click(CommandId::mnuGuestBook), web("http://quarrow.example/support/book"), nullptr},
+      {"Get Paid", Click(CommandId::mnuGetPaid), web("http://paidmail.example/Id/605080"), nullptr},
+      {"Team Home Page", Click(CommandId::mnuHomePage), web("http://quarrow.example"), nullptr},
   };
-  for (const auto& [name, action, effect, needsRow] : cases) {
+  for (const auto& [name, action, effect, whenGone] : cases) {
     for (const float twipsPerPixel : {15.0f, 12.0f})  // 96 and 120 dpi
-      EXPECT_EQ(Effect(action, true, twipsPerPixel), effect) << name << " at " << twipsPerPixel << " twips a pixel";
-    EXPECT_EQ(Effect(action, false, 15), needsRow ? "beep" : effect) << name << " with no row selected";
+      EXPECT_EQ(Effect(action, Row::Selected, twipsPerPixel), effect) << name << " at " << twipsPerPixel << " twips a pixel";
+    EXPECT_EQ(Effect(action, Row::None, 15), whenGone ? "beep" : effect) << name << " with no row selected";
+    // Nothing more than its row redrawn, or the list rebuilt; no beep.
+    if (whenGone) {
+      EXPECT_EQ(Effect(action, Row::Gone, 15), whenGone) << name << " on a row whose window has gone";
+    }
   }
   // Menu titles, the frame, the image, and the dialog manager's Enter (1) and Esc (2) run nothing.
   for (const CommandId id : {CommandId::mnuFile, CommandId::mnuWebs, CommandId::mnuPopup, CommandId::Frame1, CommandId::imgIcon,
                              CommandId{1}, CommandId{2}})
-    EXPECT_EQ(Effect(Click(id), true, 15), "") << "id " << static_cast<int>(id);
+    EXPECT_EQ(Effect(Click(id), Row::Selected, 15), "") << "id " << static_cast<int>(id);
 }
 
-TEST(FrmMain, LoadListsTheFilteredDesktopAddsItsIconAndAlwaysOnTopSwitchesBack) {
+TEST(FrmMain, LoadListsTheFilteredDesktopAndAddsItsIcon) {
   Program p;
   p.form.Load(p.main);
   EXPECT_EQ(p.list.Rows(), (sim::Rows{{"Target window", p.target}}));
@@ -208,11 +219,6 @@ TEST(FrmMain, LoadListsTheFilteredDesktopAddsItsIconAndAlwaysOnTopSwitchesBack) 
   record.push_back(0);
   record.resize(152, ' ');
   EXPECT_EQ(std::vector<std::uint8_t>(p.shell.notifyCalls[0].record.begin(), p.shell.notifyCalls[0].record.end()), record);
-  for (const bool on : {true, false}) {
-    p.main.Command(CommandId::mnuAlwaysOnTop);
-    EXPECT_EQ(p.form.Checked(CommandId::mnuAlwaysOnTop), on);
-    EXPECT_EQ(p.desktop.Options(p.form.hWnd()).placedAfter, on ? HWND_TOPMOST : HWND_NOTOPMOST);
-  }
 }
 
 TEST(FrmMain, ANewTaskbarGetsTheSameIconAgainAndTheWindowIsNeverHiddenWithoutOne) {

@@ -1,9 +1,8 @@
 // The window list, Top/Reset/Switch and End Task on the simulated desktop:
 // rows and their handles, titles as read, windows that go meanwhile, the
-// restore rules, stale rows, and whom End Task asks and how it takes answers.
+// restore rules, and whom End Task asks and how it takes answers.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <tuple>
 
 #include "inventory/end_apps.h"
@@ -111,22 +110,6 @@ TEST_F(Inventory, Placement_TopAndSwitchRestoreAMinimisedWindowResetNeverAndEach
     EXPECT_NE(desktop.Options(target).style & WS_VISIBLE, 0u) << name << ": placed out of sight";
     EXPECT_EQ(std::make_tuple(desktop.foreground, list.Rows(), list.ListIndex()), std::make_tuple(target, rows, list.Find("Target"))) << name;
     desktop.Remove(target);
-  }
-}
-
-TEST_F(Inventory, Commands_OnARowWhoseWindowHasGoneDoNothingAndSayNothing) {
-  const Hwnd other = Add("Other", kFramedStyle | WS_MINIMIZE);
-  for (const int command : {0, 1, 2, 3}) {  // Top, Reset, Switch, End Task
-    Add("Gone");
-    Rebuild();
-    list.Select(list.Find("Gone"));
-    desktop.Remove(list.ItemData(list.ListIndex()));
-    if (command < 3) PlaceSelectedWindow(desktop, list, std::array{Placement::Top, Placement::Reset, Placement::Switch}[command]);
-    if (command == 3) EndSelectedTask(desktop, list);
-    const sim::WindowOptions now = desktop.Options(other);
-    EXPECT_EQ(std::make_tuple(desktop.beeps, now.style, now.placedAfter, desktop.foreground, desktop.CloseRequests(other)),
-              std::make_tuple(0, kFramedStyle | WS_MINIMIZE, sim::kNotPlaced, 0u, 0))
-        << "command " << command;
   }
 }
 
