@@ -3,9 +3,6 @@
 // started from there, and its read-me opened with F1 in the system's Notepad.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cwctype>
-
 #include "support/app_driver.h"
 #include "support/fixture_windows.h"
 
@@ -14,14 +11,10 @@ namespace {
 
 using namespace fixture;
 
-std::wstring Lower(std::wstring text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return std::towlower(c); });
-  return text;
-}
-
+// Notepad names its window after the file, as the program spells it.
 HWND ReadMeWindow() {
   for (HWND hwnd = nullptr; (hwnd = ::FindWindowExW(nullptr, hwnd, nullptr, nullptr)) != nullptr;)
-    if (::IsWindowVisible(hwnd) && Lower(WideTitle(hwnd)).find(L"readme") != std::wstring::npos) return hwnd;
+    if (::IsWindowVisible(hwnd) && WideTitle(hwnd).find(L"readme.txt") != std::wstring::npos) return hwnd;
   return nullptr;
 }
 
