@@ -71,10 +71,11 @@ int RunningApp::RowOf(HWND hwnd) const {
   return -1;
 }
 
-std::string RunningApp::Listing() const {
-  std::string rows;
-  for (int row = 0; row < Rows(); ++row) rows += "\n  " + fixture::ToUtf8(Text(row));
-  return rows.empty() ? " (none)" : rows;
+bool RunningApp::RowFollows(HWND window, const std::function<void()>& refresh) const {
+  const std::wstring renamed = fixture::UniqueTitle(L"renamed");
+  ::SetWindowTextW(window, renamed.c_str());
+  refresh ? refresh() : Menu(CommandId::mnuRefresh);
+  return WaitUntil([&] { return Text(RowOf(window)) == renamed; });
 }
 
 void RunningApp::PressKey(HWND target, WPARAM virtualKey) const {

@@ -7,6 +7,7 @@
 #include "ui/command_id.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace hovrel::app {
@@ -33,7 +34,10 @@ class RunningApp {
   HWND WindowOf(int row) const { return ToHwnd(static_cast<Hwnd>(ListMessage(LB_GETITEMDATA, static_cast<WPARAM>(row)))); }
   int Selected() const { return static_cast<int>(ListMessage(LB_GETCURSEL)); }
   void Select(int row) const { ListMessage(LB_SETCURSEL, static_cast<WPARAM>(row)); }
-  std::string Listing() const;  // for failure messages
+  // Renames `window`, then runs `refresh` (by default the Refresh menu item):
+  // true once its row shows the new title, so that the program has handled
+  // whatever was posted to it before.
+  bool RowFollows(HWND window, const std::function<void()>& refresh = {}) const;
 
   // Posted, not sent: the program's handlers may in turn send messages to
   // this test's windows, which the test then answers while it waits.

@@ -11,13 +11,6 @@ std::wstring UniqueTitle(std::wstring_view words) {
          std::wstring(words);
 }
 
-std::string ToUtf8(std::wstring_view text) {
-  const int wide = static_cast<int>(text.size());
-  std::string out(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr)), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-  return out;
-}
-
 std::wstring WideTitle(HWND hwnd) {
   std::wstring title(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
   title.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, title.data(), static_cast<int>(title.size()))));

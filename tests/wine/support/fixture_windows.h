@@ -24,7 +24,6 @@ using namespace std::chrono_literals;
 
 // A title no other window holds: a token of this process and run, then the words.
 std::wstring UniqueTitle(std::wstring_view words);
-std::string ToUtf8(std::wstring_view text);
 std::wstring WideTitle(HWND hwnd);
 // Polls `done` until it holds or the deadline passes, reading this thread's
 // messages meanwhile so that its own windows stay responsive.
@@ -35,7 +34,7 @@ std::vector<std::uint32_t> ScreenPixels(const RECT& rect);
 // True when `upper` comes before `lower` in the z-order.
 bool IsAbove(HWND upper, HWND lower);
 
-enum class Kind { Framed, Hidden, Minimised };
+enum class Kind { Framed, Minimised };
 // Asks: asks its user in a message box, where OK closes the window.
 enum class CloseAnswer { Closes, Refuses, Asks };
 
