@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "forms/form_host.h"
+#include "forms/form_layout.h"
 #include "sim/fake_list_box.h"
 #include "sim/simulated_desktop.h"
 
@@ -34,7 +35,12 @@ struct ProgramEnded {};
 class HeadlessForm final : public FormHost {
  public:
   // Not yet loaded: no event has been raised.
-  HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms);
+  HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms)
+      : desktop_(desktop), form_(form), forms_(forms), hwnd_(desktop.Add(std::string(form.caption), kFramedStyle & ~WS_VISIBLE)) {
+    for (const ControlSpec& control : form.controls) captions_[control.name] = std::string(control.caption);
+    for (const MenuSpec& item : form.menus)
+      if (item.name != kNoCommand) checked_[item.name] = (item.state & kChecked) != 0;
+  }
 
   // Raises Form_Load and shows the window, as the program's start does.
   void Load(FormEvents& events) {
@@ -58,7 +64,10 @@ class HeadlessForm final : public FormHost {
   ListBox& ListControl(CommandId) override { return list_; }
   void SetCaption(CommandId label, std::string_view text) override { captions_.at(label) = text; }
   // A handle made up from the image's icon resource.
-  std::uint32_t Picture(CommandId image) const override;
+  std::uint32_t Picture(CommandId image) const override {
+    const ControlSpec* control = FindControl(form_.controls, image);
+    return control && control->picture ? 0x7000 + control->picture : 0;
+  }
   bool Checked(CommandId menuItem) const override { return checked_.at(menuItem); }
   void SetChecked(CommandId menuItem, bool checked) override { checked_.at(menuItem) = checked; }
   int ScaleMode() const override { return kScaleTwips; }
@@ -74,7 +83,11 @@ class HeadlessForm final : public FormHost {
   void Hide() override { visible_ = false; }
   void PopupMenu(CommandId menu) override { popups.emplace_back(menu, desktop_.foreground); }
   // The test plays the user before the show returns.
-  void ShowModal(FormEvents& events) override;
+  void ShowModal(FormEvents& events) override {
+    Load(events);
+    if (forms_.whileModal) forms_.whileModal(*this);
+    if (loaded) ++forms_.leftOpen;
+  }
   void Unload() override {
     loaded = false;
     events_->Form_Unload();
@@ -98,5 +111,9 @@ class HeadlessForm final : public FormHost {
   int windowState_ = kWindowNormal;
   bool visible_ = false;
 };
+
+inline std::unique_ptr<FormHost> HeadlessForms::Create(const FormDescription& form, const FormHost&) {
+  return std::make_unique<HeadlessForm>(desktop, form, *this);
+}
 
 }  // namespace hovrel::sim

@@ -4,6 +4,8 @@
 // each test says.
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <list>
 #include <string>
@@ -35,9 +37,20 @@ struct WindowOptions {
 class SimulatedDesktop final : public WindowSystem {
  public:
   // New windows open at the top, as they do on a real desktop.
-  Hwnd Add(WindowOptions options);
+  Hwnd Add(WindowOptions options) {
+    const Hwnd hwnd = nextHandle_;
+    nextHandle_ += 2;
+    order_.push_front(hwnd);
+    windows_[hwnd] = Window{std::move(options), order_.begin()};
+    return hwnd;
+  }
   Hwnd Add(std::string title, std::uint32_t style = kFramedStyle) { return Add(WindowOptions{std::move(title), style}); }
-  void Remove(Hwnd hwnd);
+  void Remove(Hwnd hwnd) {
+    if (const Window* window = Find(hwnd)) {
+      order_.erase(window->place);
+      windows_.erase(hwnd);
+    }
+  }
   void Retitle(Hwnd hwnd, std::string title) {
     if (Window* window = Find(hwnd)) window->options.title = std::move(title);
   }
@@ -81,9 +94,23 @@ class SimulatedDesktop final : public WindowSystem {
   int GetWindowTextLengthA(Hwnd hwnd) override {
     return AfterRead("GetWindowTextLengthA", hwnd, static_cast<int>(Title(hwnd).size()));
   }
-  int GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) override;
-  void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy, unsigned flags) override;
-  void ShowWindow(Hwnd hwnd, int cmdShow) override;
+  int GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) override {
+    return AfterRead("GetWindowTextA", hwnd, Copy(Title(hwnd), buffer, capacity));
+  }
+  void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int, unsigned flags) override {
+    placed.push_back(hwnd);
+    Window* window = Find(hwnd);
+    if (!window) return;
+    window->options.placedAfter = insertAfter;
+    if (flags & SWP_SHOWWINDOW) window->options.style |= WS_VISIBLE;
+    if (!(flags & SWP_NOACTIVATE)) Activate(hwnd);
+  }
+  void ShowWindow(Hwnd hwnd, int cmdShow) override {
+    Window* window = Find(hwnd);
+    if (!window || cmdShow != SW_RESTORE) return;
+    window->options.style = (window->options.style & ~WS_MINIMIZE) | WS_VISIBLE;
+    Activate(hwnd);
+  }
   void SetForegroundWindow(Hwnd hwnd) override {
     if (Exists(hwnd)) Activate(hwnd);
   }
@@ -93,9 +120,20 @@ class SimulatedDesktop final : public WindowSystem {
   int GetClassNameA(Hwnd hwnd, char* buffer, int capacity) override {
     return Copy(Exists(hwnd) ? Options(hwnd).className : std::string(), buffer, capacity);
   }
-  void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) override;
-  bool SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
-                           unsigned flags, unsigned timeoutMs) override;
+  void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) override {
+    // Like the real one: the list is taken first, windows that close meanwhile are passed over.
+    for (Hwnd hwnd : ZOrder())
+      if (Exists(hwnd) && proc(hwnd, lParam) == 0) break;
+  }
+  bool SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t, std::intptr_t, unsigned flags, unsigned) override {
+    const Window* window = Find(hwnd);
+    if (!window || msg != WM_CLOSE) return false;
+    ++closeRequests_[hwnd];
+    const CloseAnswer answer = window->options.closeAnswer;
+    if (answer == CloseAnswer::Hangs && !(flags & SMTO_ABORTIFHUNG)) froze = true;
+    if (answer == CloseAnswer::Closes) Remove(hwnd);
+    return answer != CloseAnswer::Hangs;
+  }
   void MessageBeep(unsigned) override { ++beeps; }
 
  private:
@@ -113,7 +151,13 @@ class SimulatedDesktop final : public WindowSystem {
   }
   void Activate(Hwnd hwnd) { foreground = activated = hwnd; }
   // As the window system copies a name out: cut to capacity - 1 and ended by a zero.
-  static int Copy(const std::string& text, char* buffer, int capacity);
+  static int Copy(const std::string& text, char* buffer, int capacity) {
+    if (capacity <= 0) return 0;
+    const std::size_t copied = std::min(text.size(), static_cast<std::size_t>(capacity - 1));
+    std::memcpy(buffer, text.data(), copied);
+    buffer[copied] = '\0';
+    return static_cast<int>(copied);
+  }
 
   std::list<Hwnd> order_;  // front = top of the z-order
   std::unordered_map<Hwnd, Window> windows_;
