@@ -1,10 +1,10 @@
 // hovrel.exe's list and commands on real windows: rows sorted as the window
 // system collates titles, each carrying its own window, also while another
-// program holds the shortcut; Top, Reset and a
-// double-click on a row move its window between the bands and to the front;
-// End Task closes every window whose title holds the row's text, in any
-// script, waits for one that asks its user and passes over a hung one; and
-// the window's fixed frame and size.
+// program holds the shortcut; Top, Reset and a double-click on a row move
+// its window between the bands and to the front; End Task closes every
+// window whose title holds the row's text, in any script, waits for one that
+// asks its user and passes over a hung one; and the window's fixed frame and
+// size.
 #include <gtest/gtest.h>
 
 #include <memory>
