@@ -3,6 +3,7 @@
 // both windows out from their tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -38,6 +39,11 @@ std::vector<std::uint32_t> RowOnScreen(const RunningApp& app, int row) {
   return ScreenPixels({corner.x, corner.y, corner.x + client.right, corner.y + height});
 }
 
+// How many of the row's pixels differ from its corner, which is background.
+std::ptrdiff_t Ink(const std::vector<std::uint32_t>& row) {
+  return std::ranges::count_if(row, [&](std::uint32_t pixel) { return pixel != row.front(); });
+}
+
 class RowsTest : public ::testing::Test {
  protected:
   FixtureWindow target{UniqueTitle(L"rows target")};
@@ -68,6 +74,7 @@ TEST_F(RowsTest, PinShortcutPinsTheWindowInFrontAndItsRowShowsItAtOnce) {
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.hwnd()) == pinned; })) << "the shortcut left it " << !pinned;
     EXPECT_TRUE(WaitUntil([&] { return (RowOnScreen(app, row) != unpinned) == pinned; }))
         << (pinned ? "no pin mark on the row" : "the pin mark stayed");
+    EXPECT_TRUE(!pinned || Ink(RowOnScreen(app, row)) > Ink(unpinned)) << "the mark is on the unpinned row";
   }
   EXPECT_EQ(app.Selected(), row) << "the list was rebuilt";
 }
