@@ -18,7 +18,7 @@ target_compile_options(hovrel_platform PRIVATE ${HOVREL_WARNINGS})
 target_compile_definitions(hovrel_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 
 add_executable(hovrel WIN32 src/app/main_win32.cpp resources/hovrel.rc)
-target_link_libraries(hovrel PRIVATE hovrel_platform ole32)
+target_link_libraries(hovrel PRIVATE hovrel_platform)
 hovrel_windows_binary(hovrel)
 # Help > Read Me opens readme.txt from the program's own directory. Copied
 # byte for byte (CRLF kept for Notepad), again whenever it changes.
@@ -48,12 +48,12 @@ endif()
 
 # A small, self-contained hovrel.exe in Release: optimised for size, unused
 # functions and data dropped at link time, no symbols, and no C++ demangler
-# (see src/app/terminate_handler.cpp).
+# (see src/app/fatal_errors.cpp).
 if(CMAKE_BUILD_TYPE STREQUAL "Release")
   foreach(target hovrel_core hovrel_platform hovrel)
     target_compile_options(${target} PRIVATE -Os -ffunction-sections -fdata-sections)
   endforeach()
-  target_sources(hovrel PRIVATE src/app/terminate_handler.cpp)
+  target_sources(hovrel PRIVATE src/app/fatal_errors.cpp)
   target_link_options(hovrel PRIVATE -Wl,--gc-sections -s)
 endif()
 

@@ -44,6 +44,8 @@ class FormEvents {
   virtual void Form_MouseMove(const MouseMoveEvent&) {}
   // The window is being closed: close box, or Unload() from a handler.
   virtual void Form_Unload() {}
+  // A timer started with FormHost::StartTimer has run out.
+  virtual void Form_Timer(int /*id*/) {}
   // The shell made its taskbar anew (Explorer restarted): every
   // notification icon it showed is gone.
   virtual void TaskbarCreated() {}
@@ -79,6 +81,12 @@ class FormHost {
   // Opens a hidden top-level menu at the pointer; a chosen item raises
   // Command like any menu item.
   virtual void PopupMenu(CommandId menu) = 0;
+
+  // Raises Form_Timer(id) once, `ms` milliseconds from now at the soonest,
+  // and never before the input and painting already waiting are handled:
+  // with 0, as soon as the program is idle. Started again before it runs
+  // out, the timer counts from the new start. `id` is not 0.
+  virtual void StartTimer(int id, unsigned ms) = 0;
 
   // Raises Form_Load, then shows the window modal: the program's other
   // windows take no input until this one is unloaded, and only then does the

@@ -7,8 +7,10 @@
 
 // After our headers: see shell.h.
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
+#include "platform/system_function_win32.h"
 #include "platform/win32_handle.h"
 
 namespace hovrel {
@@ -28,6 +30,18 @@ class KernelHandle {
   HANDLE handle_;
 };
 
+// The shell may hand a target to a handler that it starts through COM, which
+// must then be initialised on the calling thread. That is done at the first
+// target rather than at start: the first screen needs none of ole32. The
+// apartment is never left; it ends with the process.
+void InitialiseComOnce() {
+  [[maybe_unused]] static const bool initialised = [] {
+    const auto coInitializeEx = SystemFunction<HRESULT(WINAPI*)(void*, DWORD)>(L"ole32.dll", "CoInitializeEx");
+    return coInitializeEx != nullptr &&
+           SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+  }();
+}
+
 }  // namespace
 
 bool Win32Shell::Shell_NotifyIconA(unsigned message, const TrayRecord& record) {
@@ -39,6 +53,7 @@ bool Win32Shell::Shell_NotifyIconA(unsigned message, const TrayRecord& record) {
 
 void Win32Shell::ShellExecuteA(Hwnd owner, const char* verb, const char* file,
                                const char* parameters, const char* directory, int showCommand) {
+  InitialiseComOnce();
   ::ShellExecuteA(ToHwnd(owner), verb, file, parameters, directory, showCommand);
 }
 

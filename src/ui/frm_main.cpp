@@ -14,6 +14,8 @@
 namespace hovrel {
 namespace {
 
+constexpr int kAddIconTimer = 1;
+
 struct Wiring {
   CommandId source;
   void (frmMain::*handler)();
@@ -62,7 +64,9 @@ void frmMain::Form_Load() {
   FindAllApps();
   TrayIconData = FillTrayIconData(form_.hWnd(), form_.Picture(CommandId::imgIcon), form_.Caption());
   trayIcon_.emplace(shell_, TrayIconData);
-  trayIcon_->Add();
+  // The first screen needs no icon, and the shell may take a while to answer:
+  // the icon is added once the window is shown and painted.
+  form_.StartTimer(kAddIconTimer, 0);
 }
 
 void frmMain::Form_Paint() { FindAllApps(); }
@@ -94,6 +98,10 @@ void frmMain::Form_MouseMove(const MouseMoveEvent& event) {
 void frmMain::Form_Unload() {
   if (trayIcon_) trayIcon_->Delete();
   form_.End();
+}
+
+void frmMain::Form_Timer(int id) {
+  if (id == kAddIconTimer && trayIcon_) trayIcon_->Add();
 }
 
 void frmMain::TaskbarCreated() {

@@ -31,6 +31,7 @@ class frmMain final : public FormEvents {
   void Form_Resize() override;
   void Form_MouseMove(const MouseMoveEvent& event) override;
   void Form_Unload() override;
+  void Form_Timer(int id) override;
   void TaskbarCreated() override;
   void Command(CommandId id) override;
 

@@ -42,12 +42,24 @@ class HeadlessForm final : public FormHost {
       if (item.name != kNoCommand) checked_[item.name] = (item.state & kChecked) != 0;
   }
 
-  // Raises Form_Load and shows the window, as the program's start does.
+  // Raises Form_Load and shows the window, as the program's start does, then
+  // runs what is due once the program is idle.
   void Load(FormEvents& events) {
     events_ = &events;
     loaded = true;
     events.Form_Load();
     Show();
+    RunTimers(0);
+  }
+  // Raises Form_Timer for each timer that runs out within `ms` from now.
+  void RunTimers(unsigned ms) {
+    std::vector<int> due;
+    for (const auto& [id, left] : timers_)
+      if (left <= ms) due.push_back(id);
+    for (const int id : due) {
+      timers_.erase(id);
+      events_->Form_Timer(id);
+    }
   }
   FormEvents& events() { return *events_; }
   FakeListBox& List() { return list_; }
@@ -82,6 +94,7 @@ class HeadlessForm final : public FormHost {
   void Show() override { visible_ = true; }
   void Hide() override { visible_ = false; }
   void PopupMenu(CommandId menu) override { popups.emplace_back(menu, desktop_.foreground); }
+  void StartTimer(int id, unsigned ms) override { timers_[id] = ms; }
   // The test plays the user before the show returns.
   void ShowModal(FormEvents& events) override {
     Load(events);
@@ -108,6 +121,7 @@ class HeadlessForm final : public FormHost {
   FakeListBox list_;
   std::map<CommandId, bool> checked_;
   std::map<CommandId, std::string> captions_;
+  std::map<int, unsigned> timers_;  // by id, the milliseconds left
   int windowState_ = kWindowNormal;
   bool visible_ = false;
 };

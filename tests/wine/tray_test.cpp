@@ -106,6 +106,7 @@ TEST(HovrelTray, EveryWayOutDeletesTheIconAndEndsTheProgram) {
   for (const auto& [name, act] : cases) {
     RunningApp app;
     ASSERT_TRUE(app.started()) << name;
+    ASSERT_TRUE(WaitUntil([&] { return taskbar.Requests(app.window()) == "A"; })) << name << ": no icon added";
     act(app);
     EXPECT_EQ(app.ExitCode(10s), 0u) << name << ": the program still runs or failed";
     EXPECT_EQ(taskbar.Requests(app.window()), "AD") << name;

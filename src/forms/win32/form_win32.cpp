@@ -99,6 +99,10 @@ void Win32Form::PopupMenu(CommandId menu) {
   ::PostMessageA(window_->hwnd_, WM_NULL, 0, 0);
 }
 
+void Win32Form::StartTimer(int id, unsigned ms) {
+  ::SetTimer(window_->hwnd_, static_cast<UINT_PTR>(id), ms, nullptr);
+}
+
 void Win32Form::ShowModal(FormEvents& events) {
   window_->events_ = &events;
   events.Form_Load();

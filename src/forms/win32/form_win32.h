@@ -43,6 +43,7 @@ class Win32Form final : public FormHost {
   void Show() override;
   void Hide() override;
   void PopupMenu(CommandId menu) override;
+  void StartTimer(int id, unsigned ms) override;
   void ShowModal(FormEvents& events) override;
   void Unload() override;
   [[noreturn]] void End() override;

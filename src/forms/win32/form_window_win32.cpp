@@ -104,6 +104,9 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_HOTKEY:
       OnHotKey(wParam);
       return 0;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
     default:
       return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
   }
@@ -180,6 +183,14 @@ void FormWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
   const bool clicked = control->kind == ControlKind::CommandButton && code == BN_CLICKED;
   const bool doubleClicked = control->kind == ControlKind::ListBox && code == LBN_DBLCLK;
   if (clicked || doubleClicked) events_->Command(control->name);
+}
+
+void FormWindow::OnTimer(WPARAM id) {
+  // A window's timer repeats until it is killed; the form's run out once.
+  // The window system hands WM_TIMER over only when no other message and no
+  // painting waits.
+  ::KillTimer(hwnd_, id);
+  if (events_ != nullptr) events_->Form_Timer(static_cast<int>(id));
 }
 
 void FormWindow::OnClose() { host_.Unload(); }

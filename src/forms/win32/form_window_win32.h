@@ -58,6 +58,7 @@ class FormWindow {
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void OnHotKey(WPARAM id);
+  void OnTimer(WPARAM id);
 
   void Load(FormEvents& events);
   void ShowFirstTime();

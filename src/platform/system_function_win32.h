@@ -1,0 +1,20 @@
+// A function of a system DLL looked up by name at run time: for what older
+// Windows lack, and for DLLs that only some commands need, so that starting
+// the program does not load them. Only for Win32 files, after <windows.h>.
+#pragma once
+
+namespace hovrel {
+
+// Null when the DLL or the function is missing. A DLL not loaded yet is
+// loaded from the system folder only, never from beside the program. It
+// stays loaded for the program's life.
+template <typename Function>
+Function SystemFunction(const wchar_t* dll, const char* name) {
+  HMODULE module = ::GetModuleHandleW(dll);
+  if (module == nullptr) module = ::LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (module == nullptr) return nullptr;
+  // Through a plain function pointer type, which GCC lets any other become.
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+}
+
+}  // namespace hovrel
