@@ -39,11 +39,18 @@ class FormEvents {
   virtual void Form_Load() {}
   // Each time the client area is repainted.
   virtual void Form_Paint() {}
+  // The user came back to the window from another program's: by the
+  // taskbar, Alt+Tab, a click, or the program bringing it back. Not raised
+  // as it is first shown, just after its load.
+  virtual void Form_Activate() {}
   // The window's size or state changed, minimising included.
   virtual void Form_Resize() {}
   virtual void Form_MouseMove(const MouseMoveEvent&) {}
   // The window is being closed: close box, or Unload() from a handler.
   virtual void Form_Unload() {}
+  // The window moved to a monitor of another resolution, and was laid out
+  // and given its icons and pictures anew for it.
+  virtual void Form_DpiChanged() {}
   // A timer started with FormHost::StartTimer has run out.
   virtual void Form_Timer(int /*id*/) {}
   // The shell made its taskbar anew (Explorer restarted): every

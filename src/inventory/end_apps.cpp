@@ -1,16 +1,35 @@
 // Closing windows by title; see end_apps.h.
 #include "inventory/end_apps.h"
 
-#include <array>
+#include <algorithm>
 #include <string_view>
 
 namespace hovrel {
+namespace {
+
+// The first `units` UTF-16 units of a UTF-8 text, never ending inside a
+// character: a character beyond the basic plane takes two units.
+std::string_view CutToUnits(std::string_view text, int units) {
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[end]);
+    units -= lead >= 0xF0 ? 2 : 1;
+    if (units < 0) break;
+    end += lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  }
+  return text.substr(0, std::min(end, text.size()));
+}
+
+}  // namespace
+
 namespace modEndApps {
 
 std::string TargetTitle;
 
 void EndAppsByTitle(WindowSystem& ws, const std::string& text) {
-  TargetTitle = text;
+  // Cut as each title is read, so that a row's text longer than a title
+  // buffer still finds its own window.
+  TargetTitle = CutToUnits(text, kTitleBufferSize - 1);
   // An empty text would be found in every title and close the whole desktop.
   if (TargetTitle.empty()) return;
   ws.EnumWindows(&EnumCloseProc, reinterpret_cast<std::intptr_t>(&ws));
@@ -18,18 +37,15 @@ void EndAppsByTitle(WindowSystem& ws, const std::string& text) {
 
 int EnumCloseProc(Hwnd hwnd, std::intptr_t lParam) {
   auto& ws = *reinterpret_cast<WindowSystem*>(lParam);
-  std::array<char, kTitleBufferSize> buffer{};
-  int copied = ws.GetWindowTextA(hwnd, buffer.data(), kTitleBufferSize);
-  if (copied < 0) copied = 0;
-  if (copied > kTitleBufferSize - 1) copied = kTitleBufferSize - 1;
-  const std::string_view title(buffer.data(), static_cast<std::size_t>(copied));
-  if (title.find(TargetTitle) != std::string_view::npos) {
+  std::string title;
+  ws.GetWindowTextW(hwnd, title, kTitleBufferSize);
+  if (title.find(TargetTitle) != std::string::npos) {
     std::int32_t unused = 0;
     // A plain send would wait forever on a hung window, and End Task is what
     // a user reaches for when a program hangs. Abort-if-hung skips a window
     // that is not responding, yet still waits for one that asks its user.
-    ws.SendMessageTimeoutA(hwnd, WM_CLOSE, 0, reinterpret_cast<std::intptr_t>(&unused),
-                           SMTO_ABORTIFHUNG, kCloseAnswerWaitMs);
+    ws.SendMessageTimeoutW(hwnd, WM_CLOSE, 0, reinterpret_cast<std::intptr_t>(&unused), SMTO_ABORTIFHUNG,
+                           kCloseAnswerWaitMs);
   }
   return 1;
 }

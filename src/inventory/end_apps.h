@@ -13,7 +13,8 @@ namespace hovrel {
 
 namespace modEndApps {
 
-// Titles are compared by at most their first kTitleBufferSize - 1 characters.
+// Titles are compared by at most their first kTitleBufferSize - 1 UTF-16
+// units, and so is the text looked for.
 inline constexpr int kTitleBufferSize = 256;
 
 // The text the enumeration looks for; set by each EndAppsByTitle.

@@ -1,38 +1,14 @@
-// The rebuild of the window list; see window_list.h.
+// The rebuild of the window list, and the check whether it is still current;
+// see window_list.h.
 #include "inventory/window_list.h"
 
-#include <string_view>
+#include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace hovrel {
 namespace {
-
-struct Rebuild {
-  WindowSystem& ws;
-  ListBox& lstApp;
-  Hwnd self;
-  bool showOnlyApps;
-  std::uint32_t appFilterMask;
-  // One buffer for the whole pass: titles are read into it and copied out by
-  // the list box, so a rebuild allocates only when a longer title turns up.
-  std::vector<char> title;
-};
-
-void ListIfTask(Rebuild& rebuild, Hwnd current) {
-  WindowSystem& ws = rebuild.ws;
-  if (!TaskWindow(ws, current, rebuild.showOnlyApps, rebuild.appFilterMask) ||
-      current == rebuild.self)
-    return;
-  const int length = ws.GetWindowTextLengthA(current);
-  if (length <= 0) return;
-  rebuild.title.resize(static_cast<std::size_t>(length) + 1);
-  int copied = ws.GetWindowTextA(current, rebuild.title.data(), length + 1);
-  if (copied <= 0) return;  // closed meanwhile, or never had a title
-  if (copied > length) copied = length;
-  rebuild.lstApp.AddItem(std::string_view(rebuild.title.data(), static_cast<std::size_t>(copied)));
-  // The list box chose the row's place; the handle goes exactly there.
-  rebuild.lstApp.SetItemData(rebuild.lstApp.NewIndex(), current);
-}
 
 // The top-level windows in z-order as one snapshot. A walk from window to
 // window with GW_HWNDNEXT meets windows that others move or destroy under
@@ -50,12 +26,31 @@ std::vector<Hwnd> TopLevelWindows(WindowSystem& ws) {
   return windows;
 }
 
+// Hands `list` each window that gets a row, with its title, in z-order.
+// A rebuild and the check whether the list is current read alike.
+template <typename List>
+void ForEachListedWindow(WindowSystem& ws, Hwnd self, bool showOnlyApps, std::uint32_t appFilterMask, List list) {
+  // One buffer for the whole pass: titles are read into it and copied out,
+  // so a pass allocates only when a longer title turns up.
+  std::string title;
+  for (const Hwnd current : TopLevelWindows(ws)) {
+    if (!TaskWindow(ws, current, showOnlyApps, appFilterMask) || current == self) continue;
+    const int length = ws.GetWindowTextLengthW(current);
+    if (length <= 0) continue;
+    // A title that grew since its length was read is cut to that length.
+    if (ws.GetWindowTextW(current, title, length + 1) <= 0) continue;  // closed meanwhile, or never had a title
+    list(title, current);
+  }
+}
+
 }  // namespace
 
 bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t appFilterMask) {
-  const auto style = static_cast<std::uint32_t>(ws.GetWindowLongA(hwCurr, GWL_STYLE));
+  const auto style = static_cast<std::uint32_t>(ws.GetWindowLongW(hwCurr, GWL_STYLE));
   if (!showOnlyApps) return true;
-  return (style & appFilterMask) == appFilterMask;
+  // A cloaked window is out of sight whatever its style says: on another
+  // virtual desktop, a suspended app, or a part of the shell.
+  return (style & appFilterMask) == appFilterMask && !ws.IsCloaked(hwCurr);
 }
 
 void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,
@@ -65,9 +60,23 @@ void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOn
   lstApp.Clear();
   // The desktop rarely changes much between two rebuilds.
   lstApp.Reserve(lastCount);
-  Rebuild rebuild{ws, lstApp, self, showOnlyApps, appFilterMask, {}};
-  for (const Hwnd window : TopLevelWindows(ws))
-    ListIfTask(rebuild, window);
+  ForEachListedWindow(ws, self, showOnlyApps, appFilterMask, [&](const std::string& title, Hwnd window) {
+    lstApp.AddItem(title);
+    // The list box chose the row's place; the handle goes exactly there.
+    lstApp.SetItemData(lstApp.NewIndex(), window);
+  });
+}
+
+bool WindowListIsCurrent(WindowSystem& ws, const ListBox& lstApp, Hwnd self, bool showOnlyApps,
+                         std::uint32_t appFilterMask) {
+  std::vector<std::pair<Hwnd, std::string>> listed, rows;
+  ForEachListedWindow(ws, self, showOnlyApps, appFilterMask,
+                      [&](const std::string& title, Hwnd window) { listed.emplace_back(window, title); });
+  for (int row = 0; row < lstApp.ListCount(); ++row) rows.emplace_back(lstApp.ItemData(row), lstApp.List(row));
+  // The list sorts by title, the snapshot comes in z-order.
+  std::sort(listed.begin(), listed.end());
+  std::sort(rows.begin(), rows.end());
+  return listed == rows;
 }
 
 int RowOfWindow(const ListBox& lstApp, Hwnd hwnd) {

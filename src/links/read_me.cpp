@@ -4,8 +4,8 @@
 namespace hovrel {
 
 std::string ProgramDirectory(std::string_view programFile) {
-  // The 8-bit text is UTF-8 (the manifest sets the code page), where a
-  // backslash byte is always a backslash and never part of a longer letter.
+  // In UTF-8 a backslash byte is always a backslash, never part of a longer
+  // letter.
   const std::size_t separator = programFile.find_last_of("\\/");
   if (separator == std::string_view::npos) return {};
   return std::string(programFile.substr(0, separator));
@@ -19,9 +19,14 @@ std::string NotepadPath(std::string_view systemDirectory) {
   return std::string(systemDirectory) + "\\notepad.exe";
 }
 
-void OpenReadMe(Shell& shell, ProgramFiles& files) {
-  shell.StartProgram(NotepadPath(files.SystemDirectory()), ReadMeCommandLine(files.ProgramFileName()),
-                     SW_SHOWNORMAL);
+void OpenReadMe(Shell& shell, ProgramFiles& files, Hwnd owner) {
+  const std::string programFile = files.ProgramFileName();
+  if (shell.StartProgram(NotepadPath(files.SystemDirectory()), ReadMeCommandLine(programFile), SW_SHOWNORMAL))
+    return;
+  // Windows 11 lets the user remove Notepad: the file then goes to whatever
+  // opens text files for this user.
+  const std::string readMe = ProgramDirectory(programFile) + "\\readme.txt";
+  shell.ShellExecuteW(owner, "open", readMe.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace hovrel

@@ -1,4 +1,5 @@
-// The Help menu's "&Read Me": readme.txt, beside the program file, in Notepad.
+// The Help menu's "&Read Me": readme.txt, beside the program file, in Notepad
+// or, where there is none, in the user's own editor.
 #pragma once
 
 #include <string>
@@ -21,7 +22,9 @@ std::string ReadMeCommandLine(std::string_view programFile);
 // beside the program (in a downloads folder, say) is never the one started.
 std::string NotepadPath(std::string_view systemDirectory);
 
-// Starts Notepad on the read-me file, whether or not the file exists.
-void OpenReadMe(Shell& shell, ProgramFiles& files);
+// Starts Notepad on the read-me file, whether or not the file exists; where
+// Notepad cannot be started, asks the shell to open the file on behalf of
+// the window `owner`.
+void OpenReadMe(Shell& shell, ProgramFiles& files, Hwnd owner);
 
 }  // namespace hovrel

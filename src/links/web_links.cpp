@@ -19,7 +19,7 @@ static_assert(LinksInEnumOrder(), "LinkTarget indexes kLinks by Link");
 void OpenLink(Shell& shell, Hwnd owner, std::string_view target) {
   const std::string file(target);
   // Shown normally: a browser started hidden would open nowhere to be seen.
-  shell.ShellExecuteA(owner, "Open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  shell.ShellExecuteW(owner, "Open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace hovrel

@@ -1,6 +1,8 @@
 // The shell operations the program uses: the notification icon, handing web
 // and mail targets to the shell, and starting Notepad. shell_win32.cpp calls
-// shell32/kernel32; tests/sim has a recorder.
+// shell32/kernel32; tests/sim has a recorder. Text is UTF-8 here, as in
+// WindowSystem, except in the icon's record, which the shell takes in its
+// 8-bit form.
 #pragma once
 
 #include <array>
@@ -41,12 +43,12 @@ class Shell {
   // True when the shell took the request.
   virtual bool Shell_NotifyIconA(unsigned message, const TrayRecord& record) = 0;
   // parameters and directory may be null. The shell's answer is not used.
-  virtual void ShellExecuteA(Hwnd owner, const char* verb, const char* file,
+  virtual void ShellExecuteW(Hwnd owner, const char* verb, const char* file,
                              const char* parameters, const char* directory, int showCommand) = 0;
   // Starts the program file `application` (a full path, so that no folder
   // is searched for it) with `commandLine` as its command line, and keeps
-  // nothing of the started process.
-  virtual void StartProgram(const std::string& application, const std::string& commandLine,
+  // nothing of the started process. False when it could not be started.
+  virtual bool StartProgram(const std::string& application, const std::string& commandLine,
                             int showCommand) = 0;
 };
 

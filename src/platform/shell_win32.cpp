@@ -1,9 +1,7 @@
-// shell32 and kernel32 behind the Shell interface. ShellExecuteA's answer and
-// a failed program start are ignored here on purpose: the Help menu reports
-// nothing, and the shell or Notepad show their own messages.
+// shell32 and kernel32 behind the Shell interface. ShellExecuteW's answer is
+// ignored here on purpose: the Help menu reports nothing, and the shell
+// shows its own messages.
 #include "platform/shell_win32.h"
-
-#include <vector>
 
 // After our headers: see shell.h.
 #include <windows.h>
@@ -11,6 +9,7 @@
 #include <shellapi.h>
 
 #include "platform/system_function_win32.h"
+#include "platform/wide_text_win32.h"
 #include "platform/win32_handle.h"
 
 namespace hovrel {
@@ -28,6 +27,17 @@ class KernelHandle {
 
  private:
   HANDLE handle_;
+};
+
+// A text argument as a W function takes it; a null one stays null.
+class WideArgument {
+ public:
+  explicit WideArgument(const char* text) : null_(text == nullptr), text_(null_ ? std::wstring() : Widen(text)) {}
+  const wchar_t* get() const { return null_ ? nullptr : text_.c_str(); }
+
+ private:
+  bool null_;
+  std::wstring text_;
 };
 
 // The shell may hand a target to a handler that it starts through COM, which
@@ -51,29 +61,30 @@ bool Win32Shell::Shell_NotifyIconA(unsigned message, const TrayRecord& record) {
   return ::Shell_NotifyIconA(message, data) != FALSE;
 }
 
-void Win32Shell::ShellExecuteA(Hwnd owner, const char* verb, const char* file,
+void Win32Shell::ShellExecuteW(Hwnd owner, const char* verb, const char* file,
                                const char* parameters, const char* directory, int showCommand) {
   InitialiseComOnce();
-  ::ShellExecuteA(ToHwnd(owner), verb, file, parameters, directory, showCommand);
+  ::ShellExecuteW(ToHwnd(owner), WideArgument(verb).get(), WideArgument(file).get(), WideArgument(parameters).get(),
+                  WideArgument(directory).get(), showCommand);
 }
 
-void Win32Shell::StartProgram(const std::string& application, const std::string& commandLine,
+bool Win32Shell::StartProgram(const std::string& application, const std::string& commandLine,
                               int showCommand) {
-  // CreateProcessA may write into the command line, so it gets its own copy.
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back('\0');
-  STARTUPINFOA startup{};
+  // CreateProcessW may write into the command line, so it gets its own copy.
+  std::wstring line = Widen(commandLine);
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showCommand);
   PROCESS_INFORMATION started{};
-  if (::CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  if (::CreateProcessW(Widen(application).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                        &startup, &started) == FALSE) {
-    return;
+    return false;
   }
   // Nothing of the started program is kept: both handles go at once.
   const KernelHandle process(started.hProcess);
   const KernelHandle thread(started.hThread);
+  return true;
 }
 
 }  // namespace hovrel

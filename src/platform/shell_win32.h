@@ -1,4 +1,5 @@
-// The shell operations on the real shell32 and kernel32 (8-bit forms).
+// The shell operations on the real shell32 and kernel32: the icon's record
+// in its 8-bit form, everything else wide.
 #pragma once
 
 #include "platform/shell.h"
@@ -8,9 +9,9 @@ namespace hovrel {
 class Win32Shell final : public Shell {
  public:
   bool Shell_NotifyIconA(unsigned message, const TrayRecord& record) override;
-  void ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters,
+  void ShellExecuteW(Hwnd owner, const char* verb, const char* file, const char* parameters,
                      const char* directory, int showCommand) override;
-  void StartProgram(const std::string& application, const std::string& commandLine,
+  bool StartProgram(const std::string& application, const std::string& commandLine,
                     int showCommand) override;
 };
 

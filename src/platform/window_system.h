@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace hovrel {
 
@@ -29,6 +30,8 @@ inline constexpr unsigned SWP_NOSIZE = 0x1;
 inline constexpr unsigned SWP_NOMOVE = 0x2;
 inline constexpr unsigned SWP_NOACTIVATE = 0x10;
 inline constexpr unsigned SWP_SHOWWINDOW = 0x40;
+// Posts the change to the window's thread instead of waiting for it there.
+inline constexpr unsigned SWP_ASYNCWINDOWPOS = 0x4000;
 // Other programs' windows are also shown when placed; our own is only moved
 // between bands.
 inline constexpr unsigned kPlaceOtherFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW;  // 0x43
@@ -49,34 +52,53 @@ inline constexpr unsigned MB_OK = 0x0;
 // Called once per top-level window by EnumWindows; return 0 to stop early.
 using WindowEnumProc = int (*)(Hwnd hwnd, std::intptr_t lParam);
 
+// Text crosses as UTF-8 here; the Win32 implementation hands the window
+// system UTF-16, whatever the 8-bit code page. Lengths and capacities of
+// titles count UTF-16 units, as the window system does.
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
 
-  virtual std::int32_t GetWindowLongA(Hwnd hwnd, int index) = 0;
-  // An upper bound of the title's length in 8-bit characters.
-  virtual int GetWindowTextLengthA(Hwnd hwnd) = 0;
-  // Copies at most capacity - 1 characters and a terminating zero;
-  // returns the count copied, 0 when there is none.
-  virtual int GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) = 0;
+  virtual std::int32_t GetWindowLongW(Hwnd hwnd, int index) = 0;
+  // An upper bound of the title's length.
+  virtual int GetWindowTextLengthW(Hwnd hwnd) = 0;
+  // Reads the title, cut to capacity - 1 units and never between the two
+  // halves of a character, into `title`; returns the units read, 0 when
+  // there is none.
+  virtual int GetWindowTextW(Hwnd hwnd, std::string& title, int capacity) = 0;
+  // As GetWindowTextW, for the name of the window's class.
+  virtual int GetClassNameW(Hwnd hwnd, std::string& name, int capacity) = 0;
 
   virtual void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                             unsigned flags) = 0;
   virtual void ShowWindow(Hwnd hwnd, int cmdShow) = 0;
+  // As ShowWindow, but posted to the window's thread rather than waited for.
+  virtual void ShowWindowAsync(Hwnd hwnd, int cmdShow) = 0;
   virtual void SetForegroundWindow(Hwnd hwnd) = 0;
   // 0 when no window is in front (while the activation changes, say).
   virtual Hwnd GetForegroundWindow() = 0;
+  // The pop-up the window owns that was active last (the dialog it waits
+  // on, say), or the window itself when it has none.
+  virtual Hwnd GetLastActivePopup(Hwnd hwnd) = 0;
   virtual Hwnd GetDesktopWindow() = 0;
   // The shell's desktop window, 0 when no shell runs.
   virtual Hwnd GetShellWindow() = 0;
-  // As GetWindowTextA, for the name of the window's class.
-  virtual int GetClassNameA(Hwnd hwnd, char* buffer, int capacity) = 0;
+  // The window's thread has read no message for a while (5 s on Windows):
+  // anything that waits for it may wait for ever.
+  virtual bool IsHungAppWindow(Hwnd hwnd) = 0;
+  // The window manager keeps the window off the screen although its style
+  // says visible: it is on another virtual desktop, a suspended app, or part
+  // of the shell. False where the window manager cannot say.
+  virtual bool IsCloaked(Hwnd hwnd) = 0;
 
   virtual void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) = 0;
   // Returns false when the window did not answer: it was hung, or the wait
-  // ran out. The results of the message itself are not used.
-  virtual bool SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t wParam,
-                                   std::intptr_t lParam, unsigned flags, unsigned timeoutMs) = 0;
+  // ran out. Otherwise the answer goes to `result`, if given.
+  virtual bool SendMessageTimeoutW(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
+                                   unsigned flags, unsigned timeoutMs, std::uintptr_t* result = nullptr) = 0;
+  // GetClassLongPtrW, which <windows.h> makes a macro: a value of the
+  // window's class (its icons, by GCLP_ index); 0 for none.
+  virtual std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) = 0;
 
   virtual void MessageBeep(unsigned type) = 0;
 };

@@ -6,6 +6,8 @@
 // After our headers: see window_system.h.
 #include <windows.h>
 
+#include "platform/system_function_win32.h"
+#include "platform/wide_text_win32.h"
 #include "platform/win32_handle.h"
 
 namespace hovrel {
@@ -21,18 +23,36 @@ BOOL CALLBACK ForwardEnum(HWND hwnd, LPARAM lParam) {
   return forward->proc(FromHwnd(hwnd), forward->lParam) != 0;
 }
 
+// Reads a text of at most capacity - 1 units with `read` into `buffer`, and
+// hands it over as UTF-8 in `text`; returns the units kept.
+template <typename Read>
+int ReadText(std::wstring& buffer, int capacity, std::string& text, Read read) {
+  text.clear();
+  if (capacity <= 0) return 0;
+  if (buffer.size() < static_cast<std::size_t>(capacity)) buffer.resize(static_cast<std::size_t>(capacity));
+  const int copied = read(buffer.data(), capacity);
+  if (copied <= 0) return 0;
+  text = Narrow(std::wstring_view(buffer.data(), static_cast<std::size_t>(copied)));
+  // Narrow drops the first half of a pair that the cut left at the end.
+  return IS_HIGH_SURROGATE(buffer[static_cast<std::size_t>(copied) - 1]) ? copied - 1 : copied;
+}
+
 }  // namespace
 
-std::int32_t Win32WindowSystem::GetWindowLongA(Hwnd hwnd, int index) {
-  return ::GetWindowLongA(ToHwnd(hwnd), index);
+std::int32_t Win32WindowSystem::GetWindowLongW(Hwnd hwnd, int index) {
+  return ::GetWindowLongW(ToHwnd(hwnd), index);
 }
 
-int Win32WindowSystem::GetWindowTextLengthA(Hwnd hwnd) {
-  return ::GetWindowTextLengthA(ToHwnd(hwnd));
+int Win32WindowSystem::GetWindowTextLengthW(Hwnd hwnd) { return ::GetWindowTextLengthW(ToHwnd(hwnd)); }
+
+int Win32WindowSystem::GetWindowTextW(Hwnd hwnd, std::string& title, int capacity) {
+  return ReadText(buffer_, capacity, title,
+                  [&](wchar_t* buffer, int size) { return ::GetWindowTextW(ToHwnd(hwnd), buffer, size); });
 }
 
-int Win32WindowSystem::GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) {
-  return ::GetWindowTextA(ToHwnd(hwnd), buffer, capacity);
+int Win32WindowSystem::GetClassNameW(Hwnd hwnd, std::string& name, int capacity) {
+  return ReadText(buffer_, capacity, name,
+                  [&](wchar_t* buffer, int size) { return ::GetClassNameW(ToHwnd(hwnd), buffer, size); });
 }
 
 void Win32WindowSystem::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
@@ -42,16 +62,30 @@ void Win32WindowSystem::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, 
 
 void Win32WindowSystem::ShowWindow(Hwnd hwnd, int cmdShow) { ::ShowWindow(ToHwnd(hwnd), cmdShow); }
 
+void Win32WindowSystem::ShowWindowAsync(Hwnd hwnd, int cmdShow) { ::ShowWindowAsync(ToHwnd(hwnd), cmdShow); }
+
 void Win32WindowSystem::SetForegroundWindow(Hwnd hwnd) { ::SetForegroundWindow(ToHwnd(hwnd)); }
 
 Hwnd Win32WindowSystem::GetForegroundWindow() { return FromHwnd(::GetForegroundWindow()); }
+
+Hwnd Win32WindowSystem::GetLastActivePopup(Hwnd hwnd) { return FromHwnd(::GetLastActivePopup(ToHwnd(hwnd))); }
 
 Hwnd Win32WindowSystem::GetDesktopWindow() { return FromHwnd(::GetDesktopWindow()); }
 
 Hwnd Win32WindowSystem::GetShellWindow() { return FromHwnd(::GetShellWindow()); }
 
-int Win32WindowSystem::GetClassNameA(Hwnd hwnd, char* buffer, int capacity) {
-  return ::GetClassNameA(ToHwnd(hwnd), buffer, capacity);
+bool Win32WindowSystem::IsHungAppWindow(Hwnd hwnd) { return ::IsHungAppWindow(ToHwnd(hwnd)) != FALSE; }
+
+bool Win32WindowSystem::IsCloaked(Hwnd hwnd) {
+  // Found at run time: the attribute is new with Windows 8, and a system
+  // without the window manager's DLL has no cloaked windows either.
+  using DwmGetWindowAttributeFunction = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
+  static const auto dwmGetWindowAttribute =
+      SystemFunction<DwmGetWindowAttributeFunction>(L"dwmapi.dll", "DwmGetWindowAttribute");
+  constexpr DWORD kDwmwaCloaked = 14;  // DWMWA_CLOAKED
+  DWORD cloaked = 0;
+  return dwmGetWindowAttribute != nullptr &&
+         SUCCEEDED(dwmGetWindowAttribute(ToHwnd(hwnd), kDwmwaCloaked, &cloaked, sizeof cloaked)) && cloaked != 0;
 }
 
 void Win32WindowSystem::EnumWindows(WindowEnumProc proc, std::intptr_t lParam) {
@@ -59,11 +93,16 @@ void Win32WindowSystem::EnumWindows(WindowEnumProc proc, std::intptr_t lParam) {
   ::EnumWindows(&ForwardEnum, reinterpret_cast<LPARAM>(&forward));
 }
 
-bool Win32WindowSystem::SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t wParam,
-                                            std::intptr_t lParam, unsigned flags,
-                                            unsigned timeoutMs) {
-  DWORD_PTR result = 0;
-  return ::SendMessageTimeoutA(ToHwnd(hwnd), msg, wParam, lParam, flags, timeoutMs, &result) != 0;
+bool Win32WindowSystem::SendMessageTimeoutW(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
+                                            unsigned flags, unsigned timeoutMs, std::uintptr_t* result) {
+  DWORD_PTR answer = 0;
+  if (::SendMessageTimeoutW(ToHwnd(hwnd), msg, wParam, lParam, flags, timeoutMs, &answer) == 0) return false;
+  if (result != nullptr) *result = answer;
+  return true;
+}
+
+std::uintptr_t Win32WindowSystem::ClassLongPtr(Hwnd hwnd, int index) {
+  return ::GetClassLongPtrW(ToHwnd(hwnd), index);
 }
 
 void Win32WindowSystem::MessageBeep(unsigned type) { ::MessageBeep(type); }

@@ -1,5 +1,8 @@
-// The window-system operations on the real user32 (8-bit forms).
+// The window-system operations on the real user32 (wide forms), and the
+// window manager's cloaking from dwmapi.
 #pragma once
+
+#include <string>
 
 #include "platform/window_system.h"
 
@@ -7,21 +10,31 @@ namespace hovrel {
 
 class Win32WindowSystem final : public WindowSystem {
  public:
-  std::int32_t GetWindowLongA(Hwnd hwnd, int index) override;
-  int GetWindowTextLengthA(Hwnd hwnd) override;
-  int GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) override;
+  std::int32_t GetWindowLongW(Hwnd hwnd, int index) override;
+  int GetWindowTextLengthW(Hwnd hwnd) override;
+  int GetWindowTextW(Hwnd hwnd, std::string& title, int capacity) override;
+  int GetClassNameW(Hwnd hwnd, std::string& name, int capacity) override;
   void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                     unsigned flags) override;
   void ShowWindow(Hwnd hwnd, int cmdShow) override;
+  void ShowWindowAsync(Hwnd hwnd, int cmdShow) override;
   void SetForegroundWindow(Hwnd hwnd) override;
   Hwnd GetForegroundWindow() override;
+  Hwnd GetLastActivePopup(Hwnd hwnd) override;
   Hwnd GetDesktopWindow() override;
   Hwnd GetShellWindow() override;
-  int GetClassNameA(Hwnd hwnd, char* buffer, int capacity) override;
+  bool IsHungAppWindow(Hwnd hwnd) override;
+  bool IsCloaked(Hwnd hwnd) override;
   void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) override;
-  bool SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
-                           unsigned flags, unsigned timeoutMs) override;
+  bool SendMessageTimeoutW(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam, unsigned flags,
+                           unsigned timeoutMs, std::uintptr_t* result) override;
+  std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) override;
   void MessageBeep(unsigned type) override;
+
+ private:
+  // One buffer for every text read, grown to the longest: a rebuild reads
+  // a title of each window.
+  std::wstring buffer_;
 };
 
 }  // namespace hovrel

@@ -25,6 +25,11 @@ void TrayIcon::Delete() {
   present_ = false;
 }
 
+void TrayIcon::Modify(const TrayIconData& data) {
+  record_ = PackTrayIconData(data);
+  if (registered_) shell_.Shell_NotifyIconA(NIM_MODIFY, record_);
+}
+
 void TrayIcon::OnTaskbarCreated() {
   if (registered_) Add();
 }

@@ -20,6 +20,9 @@ class TrayIcon {
 
   void Add();
   void Delete();
+  // Takes the new record (another picture, say) for every later request,
+  // and hands it to the shell now if the icon is registered.
+  void Modify(const TrayIconData& data);
   // The shell broadcasts the registered "TaskbarCreated" message when
   // Explorer restarts; every icon it showed is gone and must be added again.
   void OnTaskbarCreated();

@@ -15,6 +15,10 @@ namespace hovrel {
 namespace {
 
 constexpr int kAddIconTimer = 1;
+constexpr int kLookAgainTimer = 2;
+// Many programs close a moment after they are asked (from a timer, or a
+// close they post themselves); End Task looks at the desktop again then.
+constexpr unsigned kLateCloseMs = 500;
 
 struct Wiring {
   CommandId source;
@@ -71,6 +75,11 @@ void frmMain::Form_Load() {
 
 void frmMain::Form_Paint() { FindAllApps(); }
 
+// A composited desktop keeps a picture of every window, and shows the
+// uncovered window without asking it to paint: the repaint's rebuild would
+// then hardly ever run. A user coming back sees the windows as they are now.
+void frmMain::Form_Activate() { RefreshIfChanged(); }
+
 void frmMain::Form_Resize() {
   // Hidden, the window leaves the taskbar too; only the icon can bring it
   // back, so without one it stays minimised where the user can find it.
@@ -102,6 +111,14 @@ void frmMain::Form_Unload() {
 
 void frmMain::Form_Timer(int id) {
   if (id == kAddIconTimer && trayIcon_) trayIcon_->Add();
+  if (id == kLookAgainTimer) RefreshIfChanged();
+}
+
+void frmMain::Form_DpiChanged() {
+  // The image holds the icon anew at the new resolution's size; the shell
+  // is handed it before the old one goes.
+  TrayIconData.hIcon = form_.Picture(CommandId::imgIcon);
+  if (trayIcon_) trayIcon_->Modify(TrayIconData);
 }
 
 void frmMain::TaskbarCreated() {
@@ -128,7 +145,9 @@ void frmMain::btnReset_Click() { MoveBetweenBands(Placement::Reset); }
 void frmMain::btnSwitch_Click() { PlaceSelectedWindow(ws_, lstApp_, Placement::Switch); }
 
 void frmMain::btnEnd_Click() {
-  if (EndSelectedTask(ws_, lstApp_)) FindAllApps();
+  if (!EndSelectedTask(ws_, lstApp_)) return;
+  FindAllApps();
+  form_.StartTimer(kLookAgainTimer, kLateCloseMs);
 }
 
 void frmMain::btnRefresh_Click() { FindAllApps(); }
@@ -158,7 +177,7 @@ void frmMain::mnuAlwaysOnTop_Click() {
   SetTopMost(onTop);
 }
 
-void frmMain::mnuReadMe_Click() { OpenReadMe(shell_, files_); }
+void frmMain::mnuReadMe_Click() { OpenReadMe(shell_, files_, form_.hWnd()); }
 
 // The owner is read at each click: the window's handle is the shell's
 // parent for any message it shows.
@@ -205,6 +224,12 @@ void frmMain::Hotkey_PinForeground() {
 void frmMain::FindAllApps() {
   RebuildWindowList(ws_, lstApp_, form_.hWnd(), form_.Checked(CommandId::mnuShowOnlyApp),
                       AppFilterMask);
+}
+
+void frmMain::RefreshIfChanged() {
+  // Unchanged, the list is left alone, and with it the user's selection.
+  if (!WindowListIsCurrent(ws_, lstApp_, form_.hWnd(), form_.Checked(CommandId::mnuShowOnlyApp), AppFilterMask))
+    FindAllApps();
 }
 
 void frmMain::MoveBetweenBands(Placement placement) {

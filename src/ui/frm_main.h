@@ -28,10 +28,12 @@ class frmMain final : public FormEvents {
 
   void Form_Load() override;
   void Form_Paint() override;
+  void Form_Activate() override;
   void Form_Resize() override;
   void Form_MouseMove(const MouseMoveEvent& event) override;
   void Form_Unload() override;
   void Form_Timer(int id) override;
+  void Form_DpiChanged() override;
   void TaskbarCreated() override;
   void Command(CommandId id) override;
 
@@ -64,9 +66,12 @@ class frmMain final : public FormEvents {
 
   // Empties the list and fills it anew with the filter as checked.
   void FindAllApps();
+  // FindAllApps, but only if the list no longer shows what it would list.
+  void RefreshIfChanged();
 
   std::uint32_t AppFilterMask = 0;
-  // Filled at load, handed unchanged to the shell at load and at unload.
+  // Filled at load and handed to the shell; only its picture changes, with
+  // the resolution.
   hovrel::TrayIconData TrayIconData;
 
  private:

@@ -1,12 +1,17 @@
 // The main window's tables as the toolkit reads them: where its controls land
-// at 144 dpi, where a pixel is 10 twips, and the Help menu's web submenu.
+// at 144 dpi, where a pixel is 10 twips, and the Help menu's web submenu; and
+// which icon a row of windows asks its window for.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
+#include <tuple>
 #include <utility>
 
 #include "forms/form_layout.h"
 #include "forms/menu_tree.h"
+#include "forms/row_icon.h"
+#include "sim/simulated_desktop.h"
 #include "ui/frm_main_description.h"
 
 namespace hovrel {
@@ -31,6 +36,28 @@ TEST(Forms, TheWebLinksAreASubmenuOfHelp) {
   ASSERT_EQ(help.size(), 4u);
   EXPECT_EQ(help[1].item->name, CommandId::mnuWebs);
   EXPECT_EQ(help[1].children.size(), 9u);
+}
+
+TEST(Forms, ARowAsksForTheIconOfItsSizeFirstAndNeverWaitsOnAHungWindow) {
+  using Icons = std::map<std::intptr_t, std::uint32_t>;  // by WM_GETICON kind (0 small, 1 big, 2 small2), by GCLP_ index
+  using sim::CloseAnswer;
+  const std::tuple<const char*, int, CloseAnswer, Icons, std::uint32_t, int> cases[] = {
+      // the window, the cell's pixels, how it answers, its icons, the icon shown, the requests it had
+      {"small2 first", 16, CloseAnswer::Closes, {{0, 10}, {1, 11}, {2, 12}}, 12, 1},
+      {"then small", 16, CloseAnswer::Closes, {{0, 10}, {1, 11}}, 10, 2},
+      {"then its class's small", 16, CloseAnswer::Closes, {{1, 11}, {-34, 20}, {-14, 21}}, 20, 2},
+      {"big first, cell 24", 24, CloseAnswer::Closes, {{0, 10}, {1, 11}, {2, 12}}, 11, 1},
+      {"then its class's big", 24, CloseAnswer::Closes, {{0, 10}, {-14, 21}}, 21, 1},
+      {"small without a big", 24, CloseAnswer::Closes, {{0, 10}, {-34, 20}}, 10, 3},
+      {"hung", 24, CloseAnswer::Hangs, {{1, 11}, {-34, 20}}, 20, 1},
+  };
+  for (const auto& [name, size, answer, icons, shown, requests] : cases) {
+    sim::SimulatedDesktop desktop;
+    const Hwnd window = desktop.Add({"window", sim::kFramedStyle, answer, sim::kNotPlaced, "Sim", false, icons});
+    EXPECT_EQ(RowIcon(desktop, window, size), shown) << name;
+    EXPECT_EQ(desktop.Sent(window, 0x7F), requests) << name;  // WM_GETICON
+    EXPECT_FALSE(desktop.froze) << name;
+  }
 }
 
 }  // namespace

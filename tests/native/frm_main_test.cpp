@@ -181,6 +181,11 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
        nullptr},
       {"Help Read Me", Click(CommandId::mnuReadMe),
        "C:\\Windows\\system32\\notepad.exe | Notepad C:\\Program Files\\Quarrow\\readme.txt | 1", nullptr},
+      {"Help Read Me where Notepad is gone", [](Program& p) {
+         p.shell.startsPrograms = false;
+         p.main.Command(CommandId::mnuReadMe);
+       }, "open C:\\Program Files\\Quarrow\\readme.txt (null) (null) 1", nullptr},
+      {"coming back from another program", [](Program& p) { p.main.Form_Activate(); }, "rebuilt", nullptr},
       {"Hovrel Home Page", Click(CommandId::mnuHome), web("http://quarrow.example/hovrel"), nullptr},
       {"Product News", Click(CommandId::mnuNews), web("http://quarrow.example/news"), nullptr},
       {"Free Downloads", Click(CommandId::mnuDownload), web("http://quarrow.example/download"), nullptr},

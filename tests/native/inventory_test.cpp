@@ -3,6 +3,7 @@
 // restore rules, and whom End Task asks and how it takes answers.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 #include "inventory/end_apps.h"
@@ -36,13 +37,14 @@ TEST_F(Inventory, WindowList_ListsTheTitledWindowsThatPassSortedEachWithItsOwnHa
   const Hwnd zulu = Add("Zulu"), alpha = Add("alpha"), notes = Add("Untitled - Notepad"),
              moreNotes = Add("Untitled - Notepad"), popup = Add("frameless popup", sim::kPopupStyle),
              hidden = Add("hidden framed", kFramedStyle & ~WS_VISIBLE), service = Add("hidden service", 0),
-             border = Add("border only", WS_VISIBLE | WS_BORDER), minimised = Add("minimised", kFramedStyle | WS_MINIMIZE);
+             border = Add("border only", WS_VISIBLE | WS_BORDER), minimised = Add("minimised", kFramedStyle | WS_MINIMIZE),
+             cloaked = desktop.Add({"cloaked", kFramedStyle, CloseAnswer::Closes, sim::kNotPlaced, "Sim", true});
   Add("");
   // Of two equal titles, the one higher in the z-order is read first.
   EXPECT_EQ(Rebuild(true), (Rows{{"alpha", alpha}, {"border only", border}, {"minimised", minimised},
                                  {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes}, {"Zulu", zulu}}));
   list.Select(0);
-  EXPECT_EQ(Rebuild(false), (Rows{{"alpha", alpha}, {"border only", border}, {"frameless popup", popup},
+  EXPECT_EQ(Rebuild(false), (Rows{{"alpha", alpha}, {"border only", border}, {"cloaked", cloaked}, {"frameless popup", popup},
                                   {"hidden framed", hidden}, {"hidden service", service}, {"minimised", minimised},
                                   {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes}, {"Zulu", zulu}}));
   EXPECT_EQ(list.ListIndex(), -1);
@@ -60,10 +62,27 @@ TEST_F(Inventory, WindowList_RowsShowTheTitleAsReadCutToTheLengthFirstReported) 
   for (const auto& [title, titleWhenRead, row] : cases) {
     const Hwnd hwnd = Add(title);
     desktop.afterEachRead = [&](std::string_view op, Hwnd read) {
-      if (read == hwnd && op == "GetWindowTextLengthA") desktop.Retitle(hwnd, titleWhenRead);
+      if (read == hwnd && op == "GetWindowTextLengthW") desktop.Retitle(hwnd, titleWhenRead);
     };
     EXPECT_TRUE(Rebuild() == (row.empty() ? Rows{} : Rows{{row, hwnd}})) << title.substr(0, 20) << " read as " << titleWhenRead.substr(0, 20);
     desktop.Remove(hwnd);
+  }
+}
+
+TEST(WindowList, IsCurrentUntilTheWindowsItWouldListOrTheirTitlesChange) {
+  const std::pair<const char*, std::function<void(sim::SimulatedDesktop&, Hwnd, Hwnd, Hwnd)>> cases[] = {
+      // what happens; only the last makes the list stale
+      {"a hidden window opens", [](auto& d, Hwnd, Hwnd, Hwnd) { d.Add("hidden", 0); }},
+      {"the program's own title changes", [](auto& d, Hwnd self, Hwnd, Hwnd) { d.Retitle(self, "new"); }},
+      {"two windows swap titles", [](auto& d, Hwnd, Hwnd a, Hwnd b) { d.Retitle(a, "B"), d.Retitle(b, "A"); }},
+  };
+  for (const auto& [name, change] : cases) {
+    sim::SimulatedDesktop desktop;
+    const Hwnd self = desktop.Add("Quarrow Hovrel"), a = desktop.Add("A"), b = desktop.Add("B");
+    sim::FakeListBox list;
+    RebuildWindowList(desktop, list, self, true, kAppFilterMask);
+    change(desktop, self, a, b);
+    EXPECT_EQ(WindowListIsCurrent(desktop, list, self, true, kAppFilterMask), name != cases[2].first) << name;
   }
 }
 
@@ -71,7 +90,7 @@ TEST_F(Inventory, WindowList_WindowsDestroyedDuringTheRebuildHideNoneOfTheOthers
   // The read after which B is destroyed. Read in full before it went, its
   // row stays until the next rebuild.
   const std::pair<std::string_view, std::vector<std::string>> cases[] = {
-      {"GetWindowTextA", {"A", "B", "C", "D"}}, {"GetWindowTextLengthA", {"A", "C", "D"}}, {"GetWindowLongA", {"A", "C", "D"}}};
+      {"GetWindowTextW", {"A", "B", "C", "D"}}, {"GetWindowTextLengthW", {"A", "C", "D"}}, {"GetWindowLongW", {"A", "C", "D"}}};
   for (const auto& [after, expected] : cases) {
     const Hwnd d = Add("D"), c = Add("C"), b = Add("B"), a = Add("A");  // the z-order: A, B, C, D
     desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) {
@@ -85,32 +104,38 @@ TEST_F(Inventory, WindowList_WindowsDestroyedDuringTheRebuildHideNoneOfTheOthers
   }
   for (int i = 0; i < 50; ++i) Add("Window " + std::to_string(i));
   desktop.afterEachRead = [&](std::string_view op, Hwnd hwnd) {
-    if (op == "GetWindowTextA") desktop.Remove(hwnd);
+    if (op == "GetWindowTextW") desktop.Remove(hwnd);
   };
   // Every window destroyed once read: a walk from window to window would
   // lose its way at the first; the desktop's one list keeps them all.
   EXPECT_EQ(Rebuild().size(), 50u);
 }
 
-TEST_F(Inventory, Placement_TopAndSwitchRestoreAMinimisedWindowResetNeverAndEachShowsItAndKeepsTheRow) {
+TEST_F(Inventory, Placement_RestoresAsEachCommandSaysShowsTheWindowAndOnlyPostsToAHungOne) {
   // Which band each command asks for is in frmMain's table of actions; the bands under Wine.
-  const std::tuple<Placement, std::uint32_t, bool> cases[] = {  // command, target's style, minimised after
-      {Placement::Top, kFramedStyle | WS_MINIMIZE, false},  {Placement::Switch, kFramedStyle | WS_MINIMIZE, false},
-      {Placement::Reset, kFramedStyle | WS_MINIMIZE, true}, {Placement::Top, kFramedStyle & ~WS_VISIBLE, false},
-      {Placement::Switch, kFramedStyle & ~WS_VISIBLE, false}, {Placement::Reset, kFramedStyle & ~WS_VISIBLE, false},
+  const std::tuple<Placement, CloseAnswer, bool, unsigned> cases[] = {
+      // command on a minimised window, how it answers, minimised after, the flags (0x40 shows it)
+      {Placement::Top, CloseAnswer::Closes, false, 0x43},   {Placement::Switch, CloseAnswer::Closes, false, 0x43},
+      {Placement::Reset, CloseAnswer::Closes, true, 0x43},  {Placement::Top, CloseAnswer::Hangs, false, 0x4043},
+      {Placement::Reset, CloseAnswer::Hangs, true, 0x4043},
   };
-  for (const auto& [placement, style, minimised] : cases) {
-    const Hwnd target = Add("Target", style);
-    Rebuild(false);
+  for (const auto& [placement, answer, minimised, flags] : cases) {
+    const Hwnd target = Add("Target", kFramedStyle | WS_MINIMIZE, answer);
+    Rebuild();
     list.Select(list.Find("Target"));
     const Rows rows = list.Rows();
     PlaceSelectedWindow(desktop, list, placement);
-    const std::string name = std::to_string(static_cast<int>(placement)) + " on style " + std::to_string(style);
+    const std::string name = std::to_string(static_cast<int>(placement)) + ", answering " + std::to_string(static_cast<int>(answer));
     EXPECT_EQ((desktop.Options(target).style & WS_MINIMIZE) != 0, minimised) << name;
-    EXPECT_NE(desktop.Options(target).style & WS_VISIBLE, 0u) << name << ": placed out of sight";
+    EXPECT_EQ(desktop.Options(target).placedFlags, flags) << name;
+    EXPECT_FALSE(std::exchange(desktop.froze, false)) << name << ": waited for a hung window";
     EXPECT_EQ(std::make_tuple(desktop.foreground, list.Rows(), list.ListIndex()), std::make_tuple(target, rows, list.Find("Target"))) << name;
     desktop.Remove(target);
   }
+  // The shortcut's pin, too, is only posted to a hung window.
+  const Hwnd hung = Add("Hung", kFramedStyle, CloseAnswer::Hangs);
+  ToggleTopmost(desktop, hung);
+  EXPECT_EQ(std::make_pair(desktop.Options(hung).placedFlags, desktop.froze), std::make_pair(0x4013u, false));
 }
 
 TEST_F(Inventory, EndTask_AsksEveryWindowWhoseTitleHoldsTheRowsTextWithItsCaseUpToTheTitles255thCharacter) {
@@ -130,6 +155,21 @@ TEST_F(Inventory, EndTask_AsksEveryWindowWhoseTitleHoldsTheRowsTextWithItsCaseUp
     EXPECT_EQ(desktop.CloseRequests(handles[i]), cases[i].second ? 1 : 0) << cases[i].first.substr(0, 20);
   // The program's own window holds the text too, and is asked like any.
   EXPECT_EQ(desktop.CloseRequests(self), 1);
+}
+
+TEST_F(Inventory, EndTask_CutsTheRowsTextAsATitleBufferHoldsItInUtf16UnitsSoThatItsOwnWindowAlwaysGoes) {
+  // Letters of three bytes and one unit, and characters of four bytes and two units.
+  std::string letters, longer, twoUnits;
+  for (int i = 0; i < 300; ++i) (i < 100 ? letters : longer) += "文";
+  for (int i = 0; i < 200; ++i) twoUnits += "😀";
+  for (const std::string& title : {letters, letters + longer, twoUnits}) {
+    const Hwnd hwnd = Add(title, kFramedStyle, CloseAnswer::Refuses);
+    Rebuild();
+    list.Select(list.Find(title));
+    EndSelectedTask(desktop, list);
+    EXPECT_EQ(desktop.CloseRequests(hwnd), 1) << title.size() << " bytes";
+    desktop.Remove(hwnd);
+  }
 }
 
 TEST_F(Inventory, EndTask_LivesWithEveryAnswerSkipsAHungWindowAndClosesNothingForNoText) {

@@ -1,4 +1,4 @@
-// A shell that records icon requests, the targets handed to ShellExecuteA and
+// A shell that records icon requests, the targets handed to ShellExecuteW and
 // the programs started, and fixed program files without a version resource.
 #pragma once
 
@@ -23,17 +23,20 @@ class FakeShell final : public Shell {
     notifyCalls.push_back({message, record});
     return message == NIM_MODIFY ? iconShown : notifyAnswer;
   }
-  void ShellExecuteA(Hwnd owner, const char* verb, const char* file, const char* parameters, const char* directory,
+  void ShellExecuteW(Hwnd owner, const char* verb, const char* file, const char* parameters, const char* directory,
                      int showCommand) override {
     const auto text = [](const char* value) { return value ? std::string(value) : std::string("(null)"); };
     opened.emplace_back(owner, text(verb) + " " + text(file) + " " + text(parameters) + " " + text(directory) + " " +
                                    std::to_string(showCommand));
   }
-  void StartProgram(const std::string& application, const std::string& commandLine, int showCommand) override {
-    started.push_back(application + " | " + commandLine + " | " + std::to_string(showCommand));
+  bool StartProgram(const std::string& application, const std::string& commandLine, int showCommand) override {
+    if (startsPrograms) started.push_back(application + " | " + commandLine + " | " + std::to_string(showCommand));
+    return startsPrograms;
   }
 
   bool notifyAnswer = true;
+  // False: no program can be started (Notepad removed, say).
+  bool startsPrograms = true;
   // Whether a modify finds the icon: the shell may show one it refused to add.
   bool iconShown = false;
   std::vector<NotifyCall> notifyCalls;

@@ -1,13 +1,12 @@
 // A simulated desktop behind WindowSystem: top-level windows in the order
-// they opened, with title and style, restored and shown as the window system
-// would, noting where each was last placed, and answering close requests as
-// each test says.
+// they opened, with title, style and icons, restored and shown as the window
+// system would, noting where and how each was last placed, and answering
+// messages (close requests, icon requests) as each test says.
 #pragma once
 
-#include <algorithm>
-#include <cstring>
 #include <functional>
 #include <list>
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,7 +16,8 @@
 
 namespace hovrel::sim {
 
-// Refuses: says no, or asks its user, who says no. Hangs: pumps no messages.
+// How a window answers messages. Refuses: says no to a close request, or asks
+// its user, who says no. Hangs: pumps no messages.
 enum class CloseAnswer { Closes, Refuses, Hangs };
 
 inline constexpr std::uint32_t kFramedStyle = WS_VISIBLE | WS_BORDER | 0x00C00000;  // WS_CAPTION
@@ -32,6 +32,11 @@ struct WindowOptions {
   // What the last SetWindowPos put it after: HWND_TOPMOST, HWND_TOP or HWND_NOTOPMOST.
   Hwnd placedAfter = kNotPlaced;
   std::string className = "Sim";
+  bool cloaked = false;
+  // Its icons: WM_GETICON's by kind (0 small, 1 big, 2 small2) and its
+  // class's by GCLP_ index (negative).
+  std::map<std::intptr_t, std::uint32_t> icons = {};
+  unsigned placedFlags = 0;  // the last SetWindowPos's
 };
 
 class SimulatedDesktop final : public WindowSystem {
@@ -64,7 +69,8 @@ class SimulatedDesktop final : public WindowSystem {
   std::string Title(Hwnd hwnd) const { return Options(hwnd).title; }
   std::vector<Hwnd> ZOrder() const { return {order_.begin(), order_.end()}; }
   // Also for windows that have closed since.
-  int CloseRequests(Hwnd hwnd) const { return closeRequests_.count(hwnd) ? closeRequests_.at(hwnd) : 0; }
+  int Sent(Hwnd hwnd, unsigned msg) const { return sent_.count({hwnd, msg}) ? sent_.at({hwnd, msg}) : 0; }
+  int CloseRequests(Hwnd hwnd) const { return Sent(hwnd, WM_CLOSE); }
 
   int beeps = 0;
   // The window in front; a test may put one there without activating it.
@@ -76,36 +82,46 @@ class SimulatedDesktop final : public WindowSystem {
   // The shell's desktop, if one is added; the desktop window itself is none of the top-level windows.
   Hwnd shellWindow = 0;
   static constexpr Hwnd kDesktopWindow = 0x10008;  // below every handle Add gives
-  // A close request went to a hung window without abort-if-hung: the real
-  // program would never have returned.
+  // The program waited for a hung window: a message sent without
+  // abort-if-hung, or a placement that was not posted.
   bool froze = false;
   // Runs after each read a rebuild makes, given the call's name and window:
   // lets a test change the desktop between any two reads.
   std::function<void(std::string_view op, Hwnd hwnd)> afterEachRead;
 
   // WindowSystem
-  std::int32_t GetWindowLongA(Hwnd hwnd, int index) override {
+  std::int32_t GetWindowLongW(Hwnd hwnd, int index) override {
     const WindowOptions options = Options(hwnd);
     std::uint32_t value = 0;
     if (Exists(hwnd) && index == GWL_STYLE) value = options.style;
     if (Exists(hwnd) && index == GWL_EXSTYLE) value = options.placedAfter == HWND_TOPMOST ? WS_EX_TOPMOST : 0;
-    return AfterRead("GetWindowLongA", hwnd, static_cast<std::int32_t>(value));
+    return AfterRead("GetWindowLongW", hwnd, static_cast<std::int32_t>(value));
   }
-  int GetWindowTextLengthA(Hwnd hwnd) override {
-    return AfterRead("GetWindowTextLengthA", hwnd, static_cast<int>(Title(hwnd).size()));
+  int GetWindowTextLengthW(Hwnd hwnd) override {
+    std::string whole;
+    return AfterRead("GetWindowTextLengthW", hwnd, Copy(Title(hwnd), whole, 1 << 30));
   }
-  int GetWindowTextA(Hwnd hwnd, char* buffer, int capacity) override {
-    return AfterRead("GetWindowTextA", hwnd, Copy(Title(hwnd), buffer, capacity));
+  int GetWindowTextW(Hwnd hwnd, std::string& title, int capacity) override {
+    return AfterRead("GetWindowTextW", hwnd, Copy(Title(hwnd), title, capacity));
+  }
+  int GetClassNameW(Hwnd hwnd, std::string& name, int capacity) override {
+    return Copy(Exists(hwnd) ? Options(hwnd).className : std::string(), name, capacity);
   }
   void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int, unsigned flags) override {
     placed.push_back(hwnd);
     Window* window = Find(hwnd);
     if (!window) return;
+    if (!(flags & SWP_ASYNCWINDOWPOS)) Wait(*window);
     window->options.placedAfter = insertAfter;
+    window->options.placedFlags = flags;
     if (flags & SWP_SHOWWINDOW) window->options.style |= WS_VISIBLE;
     if (!(flags & SWP_NOACTIVATE)) Activate(hwnd);
   }
   void ShowWindow(Hwnd hwnd, int cmdShow) override {
+    if (Window* window = Find(hwnd)) Wait(*window);
+    ShowWindowAsync(hwnd, cmdShow);
+  }
+  void ShowWindowAsync(Hwnd hwnd, int cmdShow) override {
     Window* window = Find(hwnd);
     if (!window || cmdShow != SW_RESTORE) return;
     window->options.style = (window->options.style & ~WS_MINIMIZE) | WS_VISIBLE;
@@ -115,24 +131,31 @@ class SimulatedDesktop final : public WindowSystem {
     if (Exists(hwnd)) Activate(hwnd);
   }
   Hwnd GetForegroundWindow() override { return foreground; }
+  Hwnd GetLastActivePopup(Hwnd hwnd) override { return hwnd; }
   Hwnd GetDesktopWindow() override { return kDesktopWindow; }
   Hwnd GetShellWindow() override { return shellWindow; }
-  int GetClassNameA(Hwnd hwnd, char* buffer, int capacity) override {
-    return Copy(Exists(hwnd) ? Options(hwnd).className : std::string(), buffer, capacity);
-  }
+  bool IsHungAppWindow(Hwnd hwnd) override { return Exists(hwnd) && Options(hwnd).closeAnswer == CloseAnswer::Hangs; }
+  bool IsCloaked(Hwnd hwnd) override { return Options(hwnd).cloaked; }
   void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) override {
     // Like the real one: the list is taken first, windows that close meanwhile are passed over.
     for (Hwnd hwnd : ZOrder())
       if (Exists(hwnd) && proc(hwnd, lParam) == 0) break;
   }
-  bool SendMessageTimeoutA(Hwnd hwnd, unsigned msg, std::uintptr_t, std::intptr_t, unsigned flags, unsigned) override {
-    const Window* window = Find(hwnd);
-    if (!window || msg != WM_CLOSE) return false;
-    ++closeRequests_[hwnd];
+  bool SendMessageTimeoutW(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t, unsigned flags, unsigned,
+                           std::uintptr_t* result) override {
+    Window* window = Find(hwnd);
+    if (!window) return false;
+    ++sent_[{hwnd, msg}];
     const CloseAnswer answer = window->options.closeAnswer;
     if (answer == CloseAnswer::Hangs && !(flags & SMTO_ABORTIFHUNG)) froze = true;
-    if (answer == CloseAnswer::Closes) Remove(hwnd);
-    return answer != CloseAnswer::Hangs;
+    if (answer == CloseAnswer::Hangs) return false;
+    if (result) *result = msg == kGetIcon ? window->options.icons[static_cast<std::intptr_t>(wParam)] : 0;
+    if (msg == WM_CLOSE && answer == CloseAnswer::Closes) Remove(hwnd);
+    return true;
+  }
+  std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) override {
+    const auto icons = Options(hwnd).icons;
+    return icons.count(index) ? icons.at(index) : 0;
   }
   void MessageBeep(unsigned) override { ++beeps; }
 
@@ -150,18 +173,26 @@ class SimulatedDesktop final : public WindowSystem {
     return value;
   }
   void Activate(Hwnd hwnd) { foreground = activated = hwnd; }
-  // As the window system copies a name out: cut to capacity - 1 and ended by a zero.
-  static int Copy(const std::string& text, char* buffer, int capacity) {
-    if (capacity <= 0) return 0;
-    const std::size_t copied = std::min(text.size(), static_cast<std::size_t>(capacity - 1));
-    std::memcpy(buffer, text.data(), copied);
-    buffer[copied] = '\0';
-    return static_cast<int>(copied);
+  void Wait(const Window& window) { froze = froze || window.options.closeAnswer == CloseAnswer::Hangs; }
+  // As the window system copies a name out in UTF-16: at most capacity - 1
+  // units, two for a character beyond the basic plane, never half of one.
+  static int Copy(const std::string& text, std::string& out, int capacity) {
+    out.clear();
+    int units = 0;
+    for (std::size_t start = 0, end = 0; start < text.size(); start = end) {
+      for (end = start + 1; end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;) ++end;
+      const int width = end - start == 4 ? 2 : 1;
+      if (units + width > capacity - 1) break;
+      out.append(text, start, end - start);
+      units += width;
+    }
+    return units;
   }
+  static constexpr unsigned kGetIcon = 0x7F;  // WM_GETICON
 
   std::list<Hwnd> order_;  // front = top of the z-order
   std::unordered_map<Hwnd, Window> windows_;
-  std::unordered_map<Hwnd, int> closeRequests_;
+  std::map<std::pair<Hwnd, unsigned>, int> sent_;  // by window and message
   Hwnd nextHandle_ = 0x10010;
 };
 

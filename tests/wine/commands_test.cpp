@@ -1,10 +1,11 @@
-// hovrel.exe's list and commands on real windows: rows sorted as the window
-// system collates titles, each carrying its own window, also while another
-// program holds the shortcut; Top, Reset and a double-click on a row move
-// its window between the bands and to the front; End Task closes every
-// window whose title holds the row's text, in any script, waits for one that
-// asks its user and passes over a hung one; and the window's fixed frame and
-// size.
+// hovrel.exe's list and commands on real windows, run with a legacy 8-bit
+// code page: rows in any script, sorted as the window system collates
+// titles, each carrying its own window, also while another program holds the
+// shortcut; Top, Reset and a double-click on a row move its window between
+// the bands and to the front, a switch brings the dialog its window waits
+// on; End Task closes every window whose title holds the row's text, looks
+// again for one that closes late, waits for one that asks its user and
+// passes over a hung one; and the window's fixed frame and size.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -35,7 +36,7 @@ TEST(HovrelList, RowsAreSortedAsTheWindowSystemCollatesAndEachCarriesItsOwnWindo
   for (int more = 0; more < 10; ++more) windows.push_back(std::make_unique<FixtureWindow>(UniqueTitle(L"more")));
   // Another program holds the program's shortcut (until its window goes): it starts without it.
   ASSERT_TRUE(::RegisterHotKey(windows[0]->hwnd(), 1, MOD_CONTROL | MOD_WIN, 'T')) << "Ctrl+Win+T is taken already";
-  RunningApp app;
+  RunningApp app(app::WithoutUtf8CodePage());
   ASSERT_TRUE(app.started());
 
   std::vector<std::wstring> rows;
@@ -56,14 +57,22 @@ TEST(HovrelList, RowsAreSortedAsTheWindowSystemCollatesAndEachCarriesItsOwnWindo
   EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(LONG{size.width}, LONG{size.height}));
 }
 
-TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesItsTitlesOnly) {
+TEST(HovrelCommands, TopResetSwitchAndEndTaskActOnTheRowsWindowAndEndTaskOnItsTitlesOnly) {
   FixtureWindow target(UniqueTitle(L"target"));
   FixtureWindow minimised(UniqueTitle(L"minimised"), Kind::Minimised);
-  // Through a legacy code page both titles would read as the decoy's.
+  // Read through the legacy code page, both titles would be the decoy's.
   const std::wstring twinTitle = UniqueTitle(L"Привет"), decoyTitle = twinTitle.substr(0, twinTitle.size() - 6) + L"??????";
   FixtureWindow twin(twinTitle), otherTwin(twinTitle), decoy(decoyTitle);
+  // 100 letters: 300 bytes in UTF-8, more than a title buffer holds.
+  FixtureWindow chinese(UniqueTitle(std::wstring(100, L'文')));
+  // Aside, its closing uncovers nothing: no repaint rebuilds the list.
+  FixtureWindow late(UniqueTitle(L"closes late"), Kind::Aside, CloseAnswer::Later);
+  // An owner disabled while it waits on its dialog, which was active last.
+  FixtureWindow owner(UniqueTitle(L"owner")), dialog(UniqueTitle(L"dialog"));
+  ::SetWindowLongPtrW(dialog.hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.hwnd()));
+  ::EnableWindow(owner.hwnd(), FALSE);
   FixtureWindow cover(UniqueTitle(L"cover"));
-  RunningApp app;
+  RunningApp app(app::WithoutUtf8CodePage());
   ASSERT_TRUE(app.started());
 
   // With no row selected, Top Window pins nothing; a single click on a row only selects it.
@@ -85,12 +94,21 @@ TEST(HovrelCommands, TopResetAndADoubleClickMoveTheRowsWindowAndEndTaskClosesIts
   EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(minimised.hwnd()) && IsAbove(minimised.hwnd(), cover.hwnd()); }))
       << "a double-click on its row left it minimised or behind";
   EXPECT_FALSE(IsTopmost(minimised.hwnd()));
+  ::SetForegroundWindow(dialog.hwnd());
+  ::SetForegroundWindow(app.window());
+  app.Select(app.RowOf(owner.hwnd()));
+  app.Click(CommandId::btnSwitch);
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog.hwnd(); })) << "Switch left the dialog behind its owner";
 
-  app.Select(app.RowOf(twin.hwnd()));
-  app.Click(CommandId::btnEnd);
-  EXPECT_TRUE(WaitUntil([&] { return !twin.Exists() && !otherTwin.Exists(); }))
-      << "close requests: " << twin.CloseRequests() << " and " << otherTwin.CloseRequests();
+  const HWND lateWindow = late.hwnd();
+  for (FixtureWindow* closing : {&twin, &chinese, &late}) {
+    app.Select(app.RowOf(closing->hwnd()));
+    app.Click(CommandId::btnEnd);
+    EXPECT_TRUE(WaitUntil([&] { return !closing->Exists(); })) << WideTitle(closing->hwnd()).substr(0, 40) << " stays";
+  }
+  EXPECT_FALSE(otherTwin.Exists()) << "the other window of the same title stays";
   EXPECT_EQ(decoy.CloseRequests(), 0);
+  EXPECT_TRUE(WaitUntil([&] { return app.RowOf(lateWindow) < 0; })) << "the row of the window that closed late stays";
 }
 
 TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {

@@ -1,8 +1,11 @@
 // hovrel.exe at the keyboard: Tab walks the list and the buttons, the focus
 // comes back after a switch, Enter presses the default button, Alt and a
 // letter reach a button or the menu bar, F5 refreshes (F1 is in the package
-// test); and painting: a repaint rebuilds the list, an idle window never itself.
+// test); and the list kept current: an idle window never rebuilds it, coming
+// back to the program only when the desktop changed, a repaint always.
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include "support/app_driver.h"
 #include "support/fixture_windows.h"
@@ -13,8 +16,10 @@ namespace {
 using namespace fixture;
 using app::RunningApp;
 
-TEST(HovrelKeyboard, KeysReachTheirControlsAndCommandsAndOnlyARepaintRebuildsTheList) {
-  FixtureWindow target(UniqueTitle(L"keyboard target"));
+TEST(HovrelKeyboard, KeysReachTheirControlsAndCommandsAndTheListIsRebuiltOnlyWhenItMayHaveChanged) {
+  // Aside, neither it nor the window opened later covers or uncovers the program, which then paints nothing.
+  FixtureWindow target(UniqueTitle(L"keyboard target"), Kind::Aside);
+  std::unique_ptr<FixtureWindow> opened;
   RunningApp app;
   ASSERT_TRUE(app.started());
   const HWND list = app.Control(CommandId::lstApp);
@@ -26,11 +31,25 @@ TEST(HovrelKeyboard, KeysReachTheirControlsAndCommandsAndOnlyARepaintRebuildsThe
     app.PressKey(app.Focus(), VK_TAB);
     ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Control(next); })) << "Tab to id " << static_cast<int>(next);
   }
-  // Another window takes the activation; given it back, the program puts the focus where it was.
-  ::SetForegroundWindow(target.hwnd());
-  ASSERT_TRUE(WaitUntil([&] { return app.Focus() == nullptr; })) << "the program kept the focus";
-  ::SetForegroundWindow(app.window());
-  EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Control(CommandId::btnTop); })) << "focus on " << app.Focus();
+  // Another window takes the activation; given it back, the program puts the focus where it was, and
+  // keeps its list and the selection unless a window opened meanwhile.
+  const int row = app.RowOf(target.hwnd());
+  app.Select(row);
+  // A rebuild clears the selection. A window whose painting fed itself would rebuild between any two messages it handles.
+  for (int message = 0; message < 20; ++message) {
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(app.window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+    ASSERT_EQ(app.Selected(), row) << "rebuilt by itself after " << message << " messages";
+  }
+  for (const bool opens : {false, true}) {
+    ::SetForegroundWindow(target.hwnd());
+    ASSERT_TRUE(WaitUntil([&] { return app.Focus() == nullptr; })) << "the program kept the focus";
+    if (opens) opened = std::make_unique<FixtureWindow>(UniqueTitle(L"opened meanwhile"), Kind::Aside);
+    ::SetForegroundWindow(app.window());
+    EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Control(CommandId::btnTop); })) << "focus on " << app.Focus();
+    EXPECT_TRUE(opens || app.Selected() == row) << "rebuilt, and the selection lost, with nothing changed";
+  }
+  EXPECT_TRUE(WaitUntil([&] { return app.RowOf(opened->hwnd()) >= 0; })) << "no row for the window that opened meanwhile";
 
   app.Select(app.RowOf(target.hwnd()));
   app.PressKey(list, VK_RETURN);
@@ -44,17 +63,8 @@ TEST(HovrelKeyboard, KeysReachTheirControlsAndCommandsAndOnlyARepaintRebuildsThe
 
   EXPECT_TRUE(app.RowFollows(target.hwnd(), [&] { app.PressKey(list, VK_F5); })) << "F5 refreshed nothing";
 
-  // A repaint rebuilds the list, and a rebuild clears the selection. A window
-  // whose painting fed itself would rebuild between any two messages it handles.
   EXPECT_TRUE(app.RowFollows(target.hwnd(), [&] { ::RedrawWindow(app.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }))
       << "a repaint rebuilt nothing";
-  const int row = app.RowOf(target.hwnd());
-  app.Select(row);
-  for (int message = 0; message < 20; ++message) {
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(app.window(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
-    ASSERT_EQ(app.Selected(), row) << "rebuilt by itself after " << message << " messages";
-  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // hovrel.exe's rows, its shortcut and a new resolution: a row shows its
 // window's pin as soon as the shortcut pins it, and a new resolution lays
-// both windows out from their tables.
+// both windows out from their tables and loads the icons at its sizes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -79,15 +79,16 @@ TEST_F(RowsTest, PinShortcutPinsTheWindowInFrontAndItsRowShowsItAtOnce) {
   EXPECT_EQ(app.Selected(), row) << "the list was rebuilt";
 }
 
-// Wine hands the message's rectangle over as a bare pointer, so it is put
-// into the program's own memory.
-void SendDpiChanged(const RunningApp& app, HWND window, int dpi, const RECT& suggested) {
-  HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, app.processId());
-  void* remote = ::VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  ::WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
+// Sends a message whose lParam points at `data`. Wine hands such a pointer
+// over bare, so `data` is put into the program's own memory, and read back.
+template <typename Data>
+void SendWithData(const RunningApp& app, HWND window, UINT message, WPARAM wParam, Data& data) {
+  HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, app.processId());
+  void* remote = ::VirtualAllocEx(process, nullptr, sizeof data, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  ::WriteProcessMemory(process, remote, &data, sizeof data, nullptr);
   DWORD_PTR result = 0;
-  ::SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote), SMTO_NORMAL,
-                        10'000, &result);
+  ::SendMessageTimeoutW(window, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, 10'000, &result);
+  ::ReadProcessMemory(process, remote, &data, sizeof data, nullptr);
   ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   ::CloseHandle(process);
 }
@@ -101,10 +102,12 @@ int FieldTextWidth(HWND about, CommandId name) {
   return x(FindControl(kAboutForm.controls, name)->caption.size() - 1) - x(0);
 }
 
-TEST_F(RowsTest, ANewResolutionLaysTheWindowsOutFromTheirTables) {
+TEST_F(RowsTest, ANewResolutionLaysTheWindowsOutFromTheirTablesWithTheirIconsAtItsSizes) {
   constexpr int kDpi = 144;
+  const StandInTaskbar taskbar;
   RunningApp app;
   ASSERT_TRUE(app.started());
+  ASSERT_TRUE(WaitUntil([&] { return taskbar.IconWidth(app.window()) == 16; })) << "no icon of 16 pixels added";
   app.Menu(CommandId::mnuAbout);
   HWND about = nullptr;
   ASSERT_TRUE(WaitUntil([&] {
@@ -114,11 +117,21 @@ TEST_F(RowsTest, ANewResolutionLaysTheWindowsOutFromTheirTables) {
   const int widthBefore = FieldTextWidth(about, CommandId::LHomepage);
   const std::pair<HWND, const FormDescription*> forms[] = {{app.window(), &kMainForm}, {about, &kAboutForm}};
   for (const auto& [window, form] : forms) {
-    const RECT suggested{30, 20, 30 + 700, 20 + 560};
-    SendDpiChanged(app, window, kDpi, suggested);
-    RECT placed{};
+    // Asked first, the window's size there is the frame for its table's client area at that resolution.
+    const PixelSize client = ClientSize(*form, {kDpi, kDpi});
+    RECT frame{0, 0, client.width, client.height};
+    ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE)), ::GetMenu(window) != nullptr,
+                               static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE)), kDpi);
+    SIZE size{};
+    SendWithData(app, window, WM_GETDPISCALEDSIZE, kDpi, size);
+    EXPECT_EQ(std::pair(size.cx, size.cy), std::pair(frame.right - frame.left, frame.bottom - frame.top)) << form->caption;
+    // Then moved, the window keeps to the suggested place and to its table's size, whatever size is suggested.
+    RECT suggested{30, 20, 30 + 700, 20 + 560}, placed{}, inside{};
+    SendWithData(app, window, WM_DPICHANGED, MAKEWPARAM(kDpi, kDpi), suggested);
     ::GetWindowRect(window, &placed);
-    EXPECT_TRUE(::EqualRect(&placed, &suggested)) << form->caption << " not where suggested";
+    ::GetClientRect(window, &inside);
+    EXPECT_EQ(std::pair(placed.left, placed.top), std::pair(suggested.left, suggested.top)) << form->caption;
+    EXPECT_EQ(std::pair(inside.right, inside.bottom), std::pair(LONG{client.width}, LONG{client.height})) << form->caption;
     for (const ControlSpec& control : form->controls) {
       const PixelRect expected = ControlRect(form->controls, control, {kDpi, kDpi});
       RECT seen{};
@@ -133,6 +146,7 @@ TEST_F(RowsTest, ANewResolutionLaysTheWindowsOutFromTheirTables) {
   EXPECT_NEAR(FieldTextWidth(about, CommandId::LHomepage), widthBefore * 1.5, widthBefore * 0.1) << "the font was not made again";
   // Rows as tall as a small icon at 144 dpi at least: measured again.
   EXPECT_GE(::SendMessageW(app.Control(CommandId::lstApp), LB_GETITEMHEIGHT, 0, 0), 24);
+  EXPECT_EQ(taskbar.IconWidth(app.window()), 24) << "the notification icon was not loaded again for 144 dpi";
 }
 
 }  // namespace

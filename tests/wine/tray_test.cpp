@@ -19,41 +19,6 @@ using app::RunningApp;
 
 constexpr WPARAM kIconNumber = 1;
 
-// A taskbar of the test's own in front of the shell's: Shell_NotifyIcon hands
-// each request to the first window of this class as WM_COPYDATA, which notes
-// it and takes it. What the shell's own does when a window goes, it does not.
-class StandInTaskbar {
- public:
-  StandInTaskbar() {
-    // Made after the shell's, which Wine makes as its desktop starts, so that it comes first.
-    WaitUntil([] { return ::FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; });
-    static const WNDCLASSW wc{0, &Proc, 0, 0, ::GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, L"Shell_TrayWnd"};
-    static const ATOM atom = ::RegisterClassW(&wc);
-    hwnd_ = atom ? ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0,
-                                     nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr)
-                 : nullptr;
-  }
-  ~StandInTaskbar() { ::DestroyWindow(hwnd_); }
-
-  // The requests for the icons of `owner` so far, in order: A add, M modify, D delete.
-  static std::string Requests(HWND owner) {
-    std::string requests;
-    for (const auto& [from, message] : requests_)
-      if (from == owner) requests += "AMD?"[std::min<ULONG_PTR>(message, 3)];
-    return requests;
-  }
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_COPYDATA) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
-    requests_.emplace_back(reinterpret_cast<HWND>(wParam), reinterpret_cast<const COPYDATASTRUCT*>(lParam)->dwData);
-    return TRUE;
-  }
-
-  HWND hwnd_ = nullptr;
-  static inline std::vector<std::pair<HWND, ULONG_PTR>> requests_;
-};
-
 TEST(HovrelTray, MinimisingHidesTheWindowBehindItsIconWhoseClicksBringItBackOrOpenItsMenu) {
   FixtureWindow other(UniqueTitle(L"tray other"));
   const StandInTaskbar taskbar;

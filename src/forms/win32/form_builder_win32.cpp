@@ -1,10 +1,10 @@
-// The window builder: makes a form's window, controls, fonts, icons, menus
-// and shortcuts from its description, at the screen's resolution. The only
-// code that creates windows.
+// The window builder: makes a form's window, controls, fonts, menus and
+// shortcuts from its description. The only code that creates windows.
 #include "forms/win32/form_window_win32.h"
 
 #include <commctrl.h>
 
+#include "platform/wide_text_win32.h"
 #include "platform/win32_handle.h"
 
 namespace hovrel {
@@ -25,24 +25,24 @@ constexpr BorderStyleBits kBorderStyles[] = {
 
 struct ControlClass {
   ControlKind kind;
-  const char* className;
+  const wchar_t* className;
   DWORD style;
   DWORD exStyle;
 };
 
 constexpr ControlClass kControlClasses[] = {
-    {ControlKind::CommandButton, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
+    {ControlKind::CommandButton, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0},
     // A frame lies above the controls it holds, which are created after it
     // so that its access key reaches them. Transparent, it does not clip
     // them: Wine would otherwise never paint the list's sunken border.
-    {ControlKind::Frame, "BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT},
+    {ControlKind::Frame, L"BUTTON", BS_GROUPBOX, WS_EX_TRANSPARENT},
     // The list fills its frame exactly as laid out, not rounded down to
     // whole rows.
-    {ControlKind::ListBox, "LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+    {ControlKind::ListBox, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
      WS_EX_CLIENTEDGE},
-    {ControlKind::Image, "STATIC", SS_ICON, 0},
-    {ControlKind::Label, "STATIC", SS_LEFT | SS_NOPREFIX, 0},
-    {ControlKind::TextField, "EDIT", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, 0},
+    {ControlKind::Image, L"STATIC", SS_ICON, 0},
+    {ControlKind::Label, L"STATIC", SS_LEFT | SS_NOPREFIX, 0},
+    {ControlKind::TextField, L"EDIT", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, 0},
 };
 
 template <typename Row, typename Key>
@@ -64,36 +64,6 @@ DWORD ControlStyle(const ControlSpec& control) {
   return style;
 }
 
-// Before Windows 10 1607 the system's resolution is every monitor's.
-Dpi SystemDpi() {
-  // Per-monitor awareness is declared in the manifest, so this is the
-  // screen's real resolution, not a virtualised 96.
-  HDC screen = ::GetDC(nullptr);
-  const Dpi dpi{::GetDeviceCaps(screen, LOGPIXELSX), ::GetDeviceCaps(screen, LOGPIXELSY)};
-  ::ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
-// The resolution of the monitor the window is on, which with per-monitor
-// awareness may differ from the system's. Looked up by name: user32 has it
-// only from Windows 10 1607 on.
-Dpi WindowDpi(HWND hwnd) {
-  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  // Through a plain function pointer type, which GCC lets any other become.
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void (*)()>(
-      ::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-  const int dpi = getDpiForWindow != nullptr ? static_cast<int>(getDpiForWindow(hwnd)) : 0;
-  return dpi > 0 ? Dpi{dpi, dpi} : SystemDpi();
-}
-
-OwnedIcon LoadIconResource(int resource, int width, int height) {
-  if (resource == 0) return {};
-  // A missing resource gives no icon; the window then shows the default.
-  return OwnedIcon(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                                   MAKEINTRESOURCEA(resource), IMAGE_ICON, width,
-                                                   height, LR_DEFAULTCOLOR)));
-}
-
 }  // namespace
 
 FormWindow::FormWindow(FormHost& host, const FormDescription& form, HWND owner)
@@ -101,50 +71,34 @@ FormWindow::FormWindow(FormHost& host, const FormDescription& form, HWND owner)
 
 void FormWindow::Create() {
   static const ATOM formClass = [] {
-    WNDCLASSEXA windowClass{};
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &Procedure;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
-    windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kFormClass;
-    return ::RegisterClassExA(&windowClass);
+    return ::RegisterClassExW(&windowClass);
   }();
   (void)formClass;
 
   const auto& bits = RowFor<BorderStyleBits>(kBorderStyles, form_.border, &BorderStyleBits::border);
-  DWORD style = bits.style | (form_.minButton ? WS_MINIMIZEBOX : 0);
-  DWORD exStyle = bits.exStyle | (form_.showInTaskbar ? WS_EX_APPWINDOW : 0);
-  const std::string caption(form_.caption);
+  style_ = bits.style | (form_.minButton ? WS_MINIMIZEBOX : 0);
+  exStyle_ = bits.exStyle | (form_.showInTaskbar ? WS_EX_APPWINDOW : 0);
   // An owned window gets no taskbar button and always stays above its
   // owner. Made at the screen's centre first: its size depends on the
   // resolution of the monitor it lands on.
-  ::CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, ::GetSystemMetrics(SM_CXSCREEN) / 2,
-                    ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, owner_, nullptr,
-                    ::GetModuleHandleA(nullptr), this);
+  ::CreateWindowExW(exStyle_, kFormClass, Widen(form_.caption).c_str(), style_, ::GetSystemMetrics(SM_CXSCREEN) / 2,
+                    ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, owner_, nullptr, ::GetModuleHandleW(nullptr), this);
   if (hwnd_ == nullptr) return;
-  dpi_ = WindowDpi(hwnd_);
-  const PixelSize client = ClientSize(form_, dpi_);
-  RECT frame{0, 0, client.width, client.height};
-  ::AdjustWindowRectEx(&frame, style, !BuildMenuTree(form_.menus).bar.empty(), exStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  ::SetWindowPos(hwnd_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  // The menu bar first: the window is sized to a client area below it.
+  BuildMenus();
+  SizeForMonitor();
   // An elevated program gets no message from a program that runs with less
   // rights, such as the shell's "TaskbarCreated", unless it lets it through.
   ::ChangeWindowMessageFilterEx(hwnd_, TaskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
 
-  bigIcon_ = LoadIconResource(form_.icon, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
-  smallIcon_ =
-      LoadIconResource(form_.icon, ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
-  if (bigIcon_) ::SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-  if (smallIcon_)
-    ::SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-
   for (const ControlSpec* control : CreationOrder(form_.controls)) CreateControl(*control);
-  BuildMenus();
   BuildAccelerators();
   RegisterGlobalShortcuts();
 }
@@ -154,11 +108,10 @@ HFONT FormWindow::FontFor(const ControlSpec& control) {
   const bool underlined = control.options & kLinkLook;
   OwnedFont& font = fonts_[{bold, underlined}];
   if (!font) {
-    const std::string face(form_.font.face);
-    font = OwnedFont(::CreateFontA(FontHeight(form_.font, dpi_.y), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+    font = OwnedFont(::CreateFontW(FontHeight(form_.font, dpi_.y), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
                                    FALSE, underlined, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                   face.c_str()));
+                                   Widen(form_.font.face).c_str()));
   }
   return font.get();
 }
@@ -166,29 +119,22 @@ HFONT FormWindow::FontFor(const ControlSpec& control) {
 HWND FormWindow::CreateControl(const ControlSpec& control) {
   const ControlClass& kind = RowFor<ControlClass>(kControlClasses, control.kind, &ControlClass::kind);
   const PixelRect rect = ControlRect(form_.controls, control, dpi_);
-  const std::string caption(control.caption);
   // A control inside a frame is made the frame's sibling, not its child, and
   // placed at the frame's offset: a group box passes no notifications on, so
   // a list inside it must report to the form directly.
-  HWND hwnd = ::CreateWindowExA(kind.exStyle, kind.className, caption.c_str(), ControlStyle(control),
+  HWND hwnd = ::CreateWindowExW(kind.exStyle, kind.className, Widen(control.caption).c_str(), ControlStyle(control),
                                 rect.left, rect.top, rect.width, rect.height, hwnd_,
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control.name)),
-                                ::GetModuleHandleA(nullptr), nullptr);
+                                ::GetModuleHandleW(nullptr), nullptr);
   if (hwnd == nullptr) return nullptr;
-  ::SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
+  ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
   if (control.options & kDefaultButton) defaultButton_ = control.name;
   if (control.kind == ControlKind::ListBox) lists_.emplace(control.name, Win32ListBox(FromHwnd(hwnd)));
   // An edit control tells its parent of no double-click; the field is
   // listened to directly.
   if (control.options & kLinkLook)
     ::SetWindowSubclass(hwnd, &LinkFieldProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
-  if (control.kind == ControlKind::Image && control.picture != 0) {
-    OwnedIcon picture = LoadIconResource(control.picture, rect.width, rect.height);
-    if (picture) {
-      ::SendMessageA(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(picture.get()), 0);
-      pictures_.push_back(std::move(picture));
-    }
-  }
+  if (control.kind == ControlKind::Image) SetPicture(control, hwnd, rect);
   return hwnd;
 }
 
@@ -196,14 +142,14 @@ HMENU FormWindow::BuildMenu(const MenuNode& node) {
   HMENU menu = ::CreatePopupMenu();
   for (const MenuNode& child : node.children) {
     const MenuSpec& item = *child.item;
-    const std::string caption = DisplayCaption(item);
+    const std::wstring caption = Widen(DisplayCaption(item));
     if (IsSeparator(item)) {
-      ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+      ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     } else if (!child.children.empty()) {
-      ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(child)), caption.c_str());
+      ::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(child)), caption.c_str());
     } else {
       const UINT checked = (item.state & kChecked) ? MF_CHECKED : MF_UNCHECKED;
-      ::AppendMenuA(menu, MF_STRING | checked, static_cast<UINT_PTR>(item.name), caption.c_str());
+      ::AppendMenuW(menu, MF_STRING | checked, static_cast<UINT_PTR>(item.name), caption.c_str());
     }
   }
   return menu;
@@ -214,8 +160,8 @@ void FormWindow::BuildMenus() {
   if (!tree.bar.empty()) {
     HMENU bar = ::CreateMenu();
     for (const MenuNode& title : tree.bar) {
-      const std::string caption = DisplayCaption(*title.item);
-      ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(title)), caption.c_str());
+      const std::wstring caption = Widen(DisplayCaption(*title.item));
+      ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(title)), caption.c_str());
     }
     // From here on the window owns the bar and destroys it with itself.
     ::SetMenu(hwnd_, bar);
@@ -229,7 +175,7 @@ void FormWindow::BuildAccelerators() {
   for (const Accelerator& accelerator : Accelerators(form_.menus))
     table.push_back({FVIRTKEY, static_cast<WORD>(accelerator.key), static_cast<WORD>(accelerator.command)});
   if (!table.empty())
-    accelerators_ = OwnedAccelerators(::CreateAcceleratorTableA(table.data(), static_cast<int>(table.size())));
+    accelerators_ = OwnedAccelerators(::CreateAcceleratorTableW(table.data(), static_cast<int>(table.size())));
 }
 
 }  // namespace hovrel

@@ -2,6 +2,7 @@
 #include "forms/win32/form_win32.h"
 
 #include "forms/win32/form_window_win32.h"
+#include "platform/wide_text_win32.h"
 #include "platform/win32_handle.h"
 
 namespace hovrel {
@@ -23,22 +24,21 @@ int Win32Form::RunMessageLoop() { return window_->RunMessageLoop(); }
 Hwnd Win32Form::hWnd() const { return FromHwnd(window_->hwnd_); }
 
 std::string Win32Form::Caption() const {
-  std::string caption(static_cast<std::size_t>(::GetWindowTextLengthA(window_->hwnd_)) + 1, '\0');
+  std::wstring caption(static_cast<std::size_t>(::GetWindowTextLengthW(window_->hwnd_)) + 1, L'\0');
   caption.resize(static_cast<std::size_t>(
-      ::GetWindowTextA(window_->hwnd_, caption.data(), static_cast<int>(caption.size()))));
-  return caption;
+      ::GetWindowTextW(window_->hwnd_, caption.data(), static_cast<int>(caption.size()))));
+  return Narrow(caption);
 }
 
 ListBox& Win32Form::ListControl(CommandId name) { return window_->lists_.at(name); }
 
 void Win32Form::SetCaption(CommandId label, std::string_view text) {
-  const std::string caption(text);
-  ::SetDlgItemTextA(window_->hwnd_, static_cast<int>(label), caption.c_str());
+  ::SetDlgItemTextW(window_->hwnd_, static_cast<int>(label), Widen(text).c_str());
 }
 
 std::uint32_t Win32Form::Picture(CommandId image) const {
   // The image control keeps the icon; pictures_ owns it.
-  const LRESULT icon = ::SendDlgItemMessageA(window_->hwnd_, static_cast<int>(image), STM_GETICON, 0, 0);
+  const LRESULT icon = ::SendDlgItemMessageW(window_->hwnd_, static_cast<int>(image), STM_GETICON, 0, 0);
   return static_cast<std::uint32_t>(icon);
 }
 
@@ -96,7 +96,7 @@ void Win32Form::PopupMenu(CommandId menu) {
   // while its window is the foreground window (the caller makes it so), and
   // the next click on the icon would close it at once unless a message
   // reaches the window after it: hence this empty one.
-  ::PostMessageA(window_->hwnd_, WM_NULL, 0, 0);
+  ::PostMessageW(window_->hwnd_, WM_NULL, 0, 0);
 }
 
 void Win32Form::StartTimer(int id, unsigned ms) {

@@ -36,14 +36,14 @@ bool FormWindow::IsLinkField(HWND control) const {
 
 LRESULT CALLBACK FormWindow::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
-    auto* window = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    auto* window = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     // Messages arrive before CreateWindowEx returns, so the handle is taken
     // here rather than from its result.
     window->hwnd_ = hwnd;
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
   }
-  auto* window = reinterpret_cast<FormWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (window == nullptr) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+  auto* window = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (window == nullptr) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
   return window->Dispatch(msg, wParam, lParam);
 }
 
@@ -56,7 +56,7 @@ LRESULT CALLBACK FormWindow::LinkFieldProcedure(HWND hwnd, UINT msg, WPARAM wPar
 }
 
 UINT TaskbarCreatedMessage() {
-  static const UINT taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
+  static const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
   return taskbarCreated;
 }
 
@@ -90,14 +90,19 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       OnActivate(wParam);
       return 0;
+    case WM_ACTIVATEAPP:
+      OnActivateApp(wParam);
+      return 0;
     case DM_GETDEFID:
       return OnGetDefId();
     case WM_MEASUREITEM:
       if (OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
-      return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+      return ::DefWindowProcW(hwnd_, msg, wParam, lParam);
     case WM_DRAWITEM:
       if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-      return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+      return ::DefWindowProcW(hwnd_, msg, wParam, lParam);
+    case WM_GETDPISCALEDSIZE:
+      return OnGetDpiScaledSize(wParam, lParam);
     case WM_DPICHANGED:
       OnDpiChanged(wParam, lParam);
       return 0;
@@ -108,7 +113,7 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnTimer(wParam);
       return 0;
     default:
-      return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+      return ::DefWindowProcW(hwnd_, msg, wParam, lParam);
   }
 }
 
@@ -142,7 +147,7 @@ void FormWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
 LRESULT FormWindow::OnControlColour(UINT msg, WPARAM wParam, LPARAM lParam) {
   // A read-only edit asks with WM_CTLCOLORSTATIC, a writable one with
   // WM_CTLCOLOREDIT; both are answered for the address fields.
-  if (!IsLinkField(reinterpret_cast<HWND>(lParam))) return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+  if (!IsLinkField(reinterpret_cast<HWND>(lParam))) return ::DefWindowProcW(hwnd_, msg, wParam, lParam);
   HDC dc = reinterpret_cast<HDC>(wParam);
   // The system's link colour, which high-contrast themes set readable.
   ::SetTextColor(dc, ::GetSysColor(COLOR_HOTLIGHT));
@@ -154,8 +159,8 @@ LRESULT FormWindow::OnControlColour(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT FormWindow::OnSetCursor(UINT msg, WPARAM wParam, LPARAM lParam) {
   // An edit control's class cursor is the text cursor; its parent is asked
   // first and may set another.
-  if (!IsLinkField(reinterpret_cast<HWND>(wParam))) return ::DefWindowProcA(hwnd_, msg, wParam, lParam);
-  ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));  // IDC_ARROW
+  if (!IsLinkField(reinterpret_cast<HWND>(wParam))) return ::DefWindowProcW(hwnd_, msg, wParam, lParam);
+  ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));  // IDC_ARROW
   return TRUE;
 }
 
@@ -205,6 +210,13 @@ void FormWindow::OnActivate(WPARAM wParam) {
   } else if (lastFocus_ != nullptr && ::IsWindow(lastFocus_)) {
     ::SetFocus(lastFocus_);
   }
+}
+
+void FormWindow::OnActivateApp(WPARAM wParam) {
+  // Sent to each window of the program when one of them takes the
+  // activation from another program's window, and not when it passes
+  // between the program's own windows.
+  if (wParam != FALSE && shown_ && events_ != nullptr) events_->Form_Activate();
 }
 
 LRESULT FormWindow::OnGetDefId() {

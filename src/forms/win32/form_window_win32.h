@@ -15,6 +15,7 @@
 #include "forms/form_layout.h"
 #include "forms/menu_tree.h"
 #include "forms/win32/list_box_win32.h"
+#include "platform/window_system_win32.h"
 
 // After our headers: see window_system.h.
 #include <windows.h>
@@ -25,10 +26,15 @@
 namespace hovrel {
 
 // The window class every form's window is made of.
-inline constexpr char kFormClass[] = "QuarrowHovrelForm";
+inline constexpr wchar_t kFormClass[] = L"QuarrowHovrelForm";
 
 // Explorer broadcasts this when it starts again and has lost every icon.
 UINT TaskbarCreatedMessage();
+
+// The screen's resolution as the system reports it to every window.
+Dpi SystemDpi();
+// The icon resource's image of that size; none if the resource is missing.
+OwnedIcon LoadIconResource(int resource, int width, int height);
 
 // Everything the window builder made for one form, and the message handlers.
 class FormWindow {
@@ -49,6 +55,7 @@ class FormWindow {
   void OnCommand(WPARAM wParam, LPARAM lParam);
   void OnClose();
   void OnActivate(WPARAM wParam);
+  void OnActivateApp(WPARAM wParam);
   LRESULT OnGetDefId();
   LRESULT OnControlColour(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT OnSetCursor(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -56,6 +63,7 @@ class FormWindow {
   void OnLinkFieldDoubleClick(HWND field);
   bool OnMeasureItem(MEASUREITEMSTRUCT& item);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  LRESULT OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam) const;
   void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void OnHotKey(WPARAM id);
   void OnTimer(WPARAM id);
@@ -74,8 +82,20 @@ class FormWindow {
   void BuildMenus();
   void BuildAccelerators();
   void RegisterGlobalShortcuts();
-  // Places the control, gives it its font and measures its rows at dpi_.
+  // Takes the resolution of the monitor the new window is on, and sizes
+  // and centres the window and loads its icons for it.
+  void SizeForMonitor();
+  // The window's size for a client area of its table's size at `dpi`.
+  PixelSize FrameSize(Dpi dpi) const;
+  // Resizes the window so that its client area is its table's at dpi_.
+  void FitClientArea();
+  // The title bar's and taskbar's icons at dpi_'s sizes.
+  void LoadIcons();
+  // Places the control, gives it its font, measures its rows and loads its
+  // picture at dpi_.
   void LayOut(const ControlSpec& control);
+  // Gives an image control its icon at its size; the form keeps it.
+  void SetPicture(const ControlSpec& control, HWND image, const PixelRect& rect);
   // The height of a row in a list of windows, in its font, at dpi_.
   int WindowRowHeight(const ControlSpec& list);
   // The description of the list of windows with that id; null for any other control.
@@ -88,7 +108,11 @@ class FormWindow {
   const FormDescription& form_;
   Dpi dpi_;
   HWND owner_;
+  DWORD style_ = 0;
+  DWORD exStyle_ = 0;
   HWND hwnd_ = nullptr;
+  // Shown at least once: activations from then on are the user's.
+  bool shown_ = false;
   FormEvents* events_ = nullptr;
   HWND lastFocus_ = nullptr;
   CommandId defaultButton_ = kNoCommand;
@@ -96,10 +120,12 @@ class FormWindow {
   std::map<std::pair<bool, bool>, OwnedFont> fonts_;  // by (bold, underlined)
   OwnedIcon bigIcon_;
   OwnedIcon smallIcon_;
-  std::vector<OwnedIcon> pictures_;
+  std::map<CommandId, OwnedIcon> pictures_;  // by image control
   std::map<CommandId, OwnedMenu> popups_;
   OwnedAccelerators accelerators_;
   std::map<CommandId, Win32ListBox> lists_;
+  // What rows of windows read of their windows.
+  Win32WindowSystem windowSystem_;
   // Set while the form is shown modal.
   std::optional<DisabledWindows> disabled_;
 };

@@ -1,16 +1,17 @@
-// A sorted LISTBOX behind the ListBox interface.
+// A sorted LISTBOX behind the ListBox interface; its rows are kept as UTF-16.
 #include "forms/win32/list_box_win32.h"
 
 // After our headers: see window_system.h.
 #include <windows.h>
 
+#include "platform/wide_text_win32.h"
 #include "platform/win32_handle.h"
 
 namespace hovrel {
 namespace {
 
 LRESULT Send(Hwnd control, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
-  return ::SendMessageA(ToHwnd(control), msg, wParam, lParam);
+  return ::SendMessageW(ToHwnd(control), msg, wParam, lParam);
 }
 
 // Rows average well under this many bytes of title; LB_INITSTORAGE only
@@ -25,8 +26,7 @@ void Win32ListBox::Clear() {
 }
 
 void Win32ListBox::AddItem(std::string_view text) {
-  // LB_ADDSTRING needs a terminated string; titles arrive as views.
-  const std::string row(text);
+  const std::wstring row = Widen(text);
   const auto index = Send(control_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
   newIndex_ = index < 0 ? -1 : static_cast<int>(index);
 }
@@ -42,11 +42,11 @@ std::uint32_t Win32ListBox::ItemData(int index) const {
 std::string Win32ListBox::List(int index) const {
   const auto length = Send(control_, LB_GETTEXTLEN, static_cast<WPARAM>(index));
   if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   const auto copied = Send(control_, LB_GETTEXT, static_cast<WPARAM>(index),
                            reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
-  return text;
+  return Narrow(text);
 }
 
 int Win32ListBox::ListCount() const { return static_cast<int>(Send(control_, LB_GETCOUNT)); }

@@ -14,6 +14,7 @@ void FormWindow::Load(FormEvents& events) {
 
 void FormWindow::ShowFirstTime() {
   ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+  shown_ = true;
   if (HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
     ::SetFocus(first);
     lastFocus_ = first;
@@ -21,30 +22,31 @@ void FormWindow::ShowFirstTime() {
 }
 
 bool FormWindow::MenuBarClaims(const MSG& msg) const {
-  if (msg.message != WM_SYSCHAR) return false;
-  const char key = static_cast<char>(std::tolower(static_cast<int>(msg.wParam & 0xFF)));
+  // Access keys are plain letters; no other character is a menu's.
+  if (msg.message != WM_SYSCHAR || msg.wParam > 0x7F) return false;
+  const char key = static_cast<char>(std::tolower(static_cast<int>(msg.wParam)));
   return menuBarKeys_.find(key) != std::string::npos;
 }
 
 bool FormWindow::Preprocess(MSG& msg) {
   if (hwnd_ == nullptr || !IsOurs(msg.hwnd)) return false;
-  if (accelerators_ && ::TranslateAcceleratorA(hwnd_, accelerators_.get(), &msg)) return true;
+  if (accelerators_ && ::TranslateAcceleratorW(hwnd_, accelerators_.get(), &msg)) return true;
   // Alt and a letter that a menu-bar title and a control share opens the
   // menu, as in any window with a menu bar; the dialog manager would press
   // the control instead.
   if (MenuBarClaims(msg)) {
-    ::SendMessageA(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, msg.wParam);
+    ::SendMessageW(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, msg.wParam);
     return true;
   }
-  return ::IsDialogMessageA(hwnd_, &msg) != FALSE;
+  return ::IsDialogMessageW(hwnd_, &msg) != FALSE;
 }
 
 int FormWindow::RunMessageLoop() {
   MSG msg{};
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+  while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (Preprocess(msg)) continue;
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);
 }
@@ -54,14 +56,14 @@ void FormWindow::RunModalLoop() {
   // other window's shortcuts or dialog keys need translating here.
   MSG msg{};
   while (hwnd_ != nullptr) {
-    if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+    if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) {
       // The program's own loop must see the request to quit as well.
       ::PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
     if (Preprocess(msg)) continue;
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
   }
 }
 

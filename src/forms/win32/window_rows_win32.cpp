@@ -1,11 +1,13 @@
 // The rows of a list that shows windows (kWindowRows): each row draws its
-// window's small icon, a pin mark while the window is in the topmost band,
+// window's icon, a pin mark while the window is in the topmost band,
 // and its text, in the system's colours. The window is read as its row is
 // drawn, so only the rows in view cost anything, and the list's refill nothing.
 #include <algorithm>
 #include <string>
 
+#include "forms/row_icon.h"
 #include "forms/win32/form_window_win32.h"
+#include "platform/win32_handle.h"
 
 namespace hovrel {
 namespace {
@@ -14,9 +16,6 @@ namespace {
 constexpr int kIconTwips = 240;    // a small icon: 16 pixels at 96 dpi
 constexpr int kGapTwips = 30;      // before the icon, the pin mark and the text
 constexpr int kPaddingTwips = 15;  // above and below the tallest part
-
-// How long a window may take to hand over its icon while its row is drawn.
-constexpr UINT kIconAnswerMs = 100;
 
 // The screen's device context for measuring, released on every way out.
 class ScreenDc {
@@ -60,29 +59,14 @@ RowParts PartsOf(const RECT& row, Dpi dpi) {
           {textLeft, row.top, row.right, row.bottom}};
 }
 
-// The window's small icon, else its class's; null if neither. The icon
-// belongs to the window or its class: nothing here destroys it.
-HICON SmallIconOf(HWND window) {
-  // A hung window is not waited for at all, and a slow one only once: after
-  // a send that found no answer in time, the window is asked nothing more.
-  for (const WPARAM kind : {WPARAM{ICON_SMALL2}, WPARAM{ICON_SMALL}}) {
-    DWORD_PTR icon = 0;
-    if (::SendMessageTimeoutA(window, WM_GETICON, kind, 0, SMTO_ABORTIFHUNG, kIconAnswerMs, &icon) == 0) break;
-    if (icon != 0) return reinterpret_cast<HICON>(icon);
-  }
-  for (const int index : {GCLP_HICONSM, GCLP_HICON})
-    if (const ULONG_PTR icon = ::GetClassLongPtrA(window, index)) return reinterpret_cast<HICON>(icon);
-  return nullptr;
-}
-
-void DrawRowIcon(HDC dc, HWND window, const RECT& cell) {
+void DrawRowIcon(WindowSystem& ws, HDC dc, HWND window, const RECT& cell) {
   const int size = cell.right - cell.left;
   // A window without an icon, or whose icon cannot be drawn (gone with its
   // window, say), gets the system's application icon, which is shared and
   // never destroyed. (Wine hands over no icon of another process's window.)
-  const HICON icon = SmallIconOf(window);
+  const auto icon = reinterpret_cast<HICON>(static_cast<std::uintptr_t>(RowIcon(ws, FromHwnd(window), size)));
   if (icon == nullptr || !::DrawIconEx(dc, cell.left, cell.top, icon, size, size, 0, nullptr, DI_NORMAL))
-    ::DrawIconEx(dc, cell.left, cell.top, ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512)),  // IDI_APPLICATION
+    ::DrawIconEx(dc, cell.left, cell.top, ::LoadIconW(nullptr, MAKEINTRESOURCEW(32512)),  // IDI_APPLICATION
                  size, size, 0, nullptr, DI_NORMAL);
 }
 
@@ -113,7 +97,7 @@ void DrawRowText(HDC dc, const DRAWITEMSTRUCT& item, RECT cell) {
     ::DrawTextW(dc, text.data(), static_cast<int>(copied), &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-void DrawRowFace(const DRAWITEMSTRUCT& item, Dpi dpi) {
+void DrawRowFace(WindowSystem& ws, const DRAWITEMSTRUCT& item, Dpi dpi) {
   const SavedDc saved(item.hDC);
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
@@ -122,8 +106,8 @@ void DrawRowFace(const DRAWITEMSTRUCT& item, Dpi dpi) {
   const COLORREF ink = ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
   const RowParts parts = PartsOf(item.rcItem, dpi);
   const auto window = reinterpret_cast<HWND>(item.itemData);
-  DrawRowIcon(item.hDC, window, parts.icon);
-  if ((::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) DrawPinMark(item.hDC, parts.pin, ink);
+  DrawRowIcon(ws, item.hDC, window, parts.icon);
+  if ((::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) DrawPinMark(item.hDC, parts.pin, ink);
   ::SetTextColor(item.hDC, ink);
   ::SetBkMode(item.hDC, TRANSPARENT);
   DrawRowText(item.hDC, item, parts.text);
@@ -140,8 +124,8 @@ int FormWindow::WindowRowHeight(const ControlSpec& list) {
   // Asked while the list is being created, before it has a font of its own.
   const ScreenDc screen;
   const HGDIOBJ previous = ::SelectObject(screen.get(), FontFor(list));
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(screen.get(), &metrics);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(screen.get(), &metrics);
   ::SelectObject(screen.get(), previous);
   const int tallest = std::max(static_cast<int>(metrics.tmHeight), TwipsToPixels(kIconTwips, dpi_.y));
   return tallest + 2 * TwipsToPixels(kPaddingTwips, dpi_.y);
@@ -160,7 +144,7 @@ bool FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   // by inverting, and inverting it once more to take it away leaves a frame
   // behind whenever the list's reports of focus do not pair up, as Wine's did
   // after a row was selected from outside.
-  DrawRowFace(item, dpi_);
+  DrawRowFace(windowSystem_, item, dpi_);
   if ((item.itemState & ODS_FOCUS) != 0) ::DrawFocusRect(item.hDC, &item.rcItem);
   return true;
 }

@@ -2,6 +2,7 @@
 #include "support/app_driver.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 namespace hovrel::app {
@@ -10,13 +11,17 @@ using fixture::WaitUntil;
 
 namespace {
 
-// Starts the program file `name` from beside the tests, as hovrel.exe lies,
-// in `job`.
-PROCESS_INFORMATION StartBeside(const std::wstring& name, HANDLE job) {
+// The file `name` beside the tests, where hovrel.exe lies.
+std::wstring Beside(const std::wstring& name) {
   wchar_t path[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring commandLine(path);
-  commandLine = L"\"" + commandLine.erase(commandLine.find_last_of(L"\\/") + 1) + name + L"\"";
+  std::wstring folder(path);
+  return folder.erase(folder.find_last_of(L"\\/") + 1) + name;
+}
+
+// Starts the program file `name` from beside the tests in `job`.
+PROCESS_INFORMATION StartBeside(const std::wstring& name, HANDLE job) {
+  std::wstring commandLine = L"\"" + Beside(name) + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -29,6 +34,27 @@ PROCESS_INFORMATION StartBeside(const std::wstring& name, HANDLE job) {
 }
 
 }  // namespace
+
+const wchar_t* WithoutUtf8CodePage() {
+  static const wchar_t* const copy = [] {
+    const std::wstring original = Beside(L"hovrel.exe"), legacy = Beside(L"hovrel-legacy.exe");
+    HMODULE module = ::LoadLibraryExW(original.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    std::string manifest(static_cast<const char*>(::LockResource(::LoadResource(module, found))), ::SizeofResource(module, found));
+    ::FreeLibrary(module);
+    const std::size_t start = manifest.find("<activeCodePage"), end = manifest.find("</activeCodePage>");
+    if (start == std::string::npos || end == std::string::npos) throw std::runtime_error("no code page in the manifest");
+    manifest.erase(start, end + std::strlen("</activeCodePage>") - start);
+    ::CopyFileW(original.c_str(), legacy.c_str(), FALSE);
+    HANDLE update = ::BeginUpdateResourceW(legacy.c_str(), FALSE);
+    // Of the language windres gives every resource; another would be added beside it.
+    ::UpdateResourceW(update, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                      manifest.data(), static_cast<DWORD>(manifest.size()));
+    if (!::EndUpdateResourceW(update, FALSE)) throw std::runtime_error("the copy's manifest could not be written");
+    return L"hovrel-legacy.exe";
+  }();
+  return copy;
+}
 
 RunningApp::RunningApp(const wchar_t* program)
     : job_(::CreateJobObjectW(nullptr, nullptr)), process_(StartBeside(program, job_)) {

@@ -12,6 +12,11 @@
 
 namespace hovrel::app {
 
+// hovrel.exe copied beside itself once, its manifest without the request for
+// UTF-8 as the 8-bit code page: the program as the Windows that ignore that
+// request run it (before Windows 10 1903), with a legacy code page.
+const wchar_t* WithoutUtf8CodePage();
+
 class RunningApp {
  public:
   // Starts the program (by default hovrel.exe beside the tests) as a user

@@ -1,6 +1,8 @@
 // The windows and programs of fixture_windows.h.
 #include "support/fixture_windows.h"
 
+#include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 namespace hovrel::fixture {
@@ -64,8 +66,8 @@ FixtureWindow::FixtureWindow(std::wstring_view title, Kind kind, CloseAnswer ans
     return ::RegisterClassW(&wc) ? wc.lpszClassName : nullptr;
   }();
   static std::atomic<int> cascade{0};
-  const int offset = 40 + 20 * (++cascade % 16);
-  const DWORD style = kind == Kind::Framed ? WS_OVERLAPPEDWINDOW | WS_VISIBLE : WS_OVERLAPPEDWINDOW;
+  const int offset = kind == Kind::Aside ? 0 : 40 + 20 * (++cascade % 16);
+  const DWORD style = kind == Kind::Minimised ? WS_OVERLAPPEDWINDOW : WS_OVERLAPPEDWINDOW | WS_VISIBLE;
   ::CreateWindowExW(0, className, std::wstring(title).c_str(), style, offset, offset, 320, 160, nullptr, nullptr,
                     ::GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("a fixture window could not be created");
@@ -79,10 +81,16 @@ LRESULT CALLBACK FixtureWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<FixtureWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self && msg == WM_CLOSE && ++self->closeRequests_ && self->answer_ != CloseAnswer::Closes &&
-      (self->answer_ == CloseAnswer::Refuses ||
-       ::MessageBoxW(hwnd, L"Save the changes first?", L"Fixture", MB_OKCANCEL | MB_ICONQUESTION) != IDOK))
-    return 0;
+  if (self && msg == WM_CLOSE) {
+    ++self->closeRequests_;
+    const CloseAnswer answer = self->answer_;
+    if (answer == CloseAnswer::Later) ::SetTimer(hwnd, 1, 200, nullptr);
+    if (answer == CloseAnswer::Refuses || answer == CloseAnswer::Later ||
+        (answer == CloseAnswer::Asks &&
+         ::MessageBoxW(hwnd, L"Save the changes first?", L"Fixture", MB_OKCANCEL | MB_ICONQUESTION) != IDOK))
+      return 0;
+  }
+  if (msg == WM_TIMER) return ::DestroyWindow(hwnd);
   if (self && msg == WM_NCDESTROY) {
     self->hwnd_ = nullptr;
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -113,6 +121,41 @@ BusyWindow::~BusyWindow() {
   ::PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
   thread_.join();
   ::CloseHandle(stop_);
+}
+
+StandInTaskbar::StandInTaskbar() {
+  // Made after the shell's, which Wine makes as its desktop starts, so that it comes first.
+  WaitUntil([] { return ::FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr; });
+  static const WNDCLASSW wc{0, &Proc, 0, 0, ::GetModuleHandleW(nullptr), nullptr, nullptr, nullptr, nullptr, L"Shell_TrayWnd"};
+  static const ATOM atom = ::RegisterClassW(&wc);
+  hwnd_ = atom ? ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                   nullptr, ::GetModuleHandleW(nullptr), nullptr)
+               : nullptr;
+}
+
+std::string StandInTaskbar::Requests(HWND owner) {
+  std::string requests;
+  for (const Request& request : requests_)
+    if (request.owner == owner) requests += "AMD?"[std::min<ULONG_PTR>(request.message, 3)];
+  return requests;
+}
+
+int StandInTaskbar::IconWidth(HWND owner) {
+  const auto last = std::find_if(requests_.rbegin(), requests_.rend(), [&](const Request& r) { return r.owner == owner && r.iconWidth; });
+  return last == requests_.rend() ? 0 : last->iconWidth;
+}
+
+LRESULT CALLBACK StandInTaskbar::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_COPYDATA) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+  // Wine's shell32 sends the icon's bitmap after the record: its width is
+  // the 32-bit number at byte 944.
+  constexpr DWORD kIconWidthOffset = 944;
+  const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+  int width = 0;
+  if (data.cbData > kIconWidthOffset + sizeof width)
+    std::memcpy(&width, static_cast<const char*>(data.lpData) + kIconWidthOffset, sizeof width);
+  requests_.push_back({reinterpret_cast<HWND>(wParam), data.dwData, width});
+  return TRUE;
 }
 
 }  // namespace hovrel::fixture

@@ -34,9 +34,12 @@ std::vector<std::uint32_t> ScreenPixels(const RECT& rect);
 // True when `upper` comes before `lower` in the z-order.
 bool IsAbove(HWND upper, HWND lower);
 
-enum class Kind { Framed, Minimised };
-// Asks: asks its user in a message box, where OK closes the window.
-enum class CloseAnswer { Closes, Refuses, Asks };
+// Aside: in the screen's corner, clear of the program's centred window, so
+// that neither its coming nor its going makes the program paint.
+enum class Kind { Framed, Minimised, Aside };
+// Asks: asks its user in a message box, where OK closes the window. Later:
+// closes a moment after the request, from a timer.
+enum class CloseAnswer { Closes, Refuses, Asks, Later };
 
 // A top-level window of this thread; close requests are counted.
 class FixtureWindow {
@@ -78,6 +81,27 @@ class BusyWindow {
   std::atomic<DWORD> threadId_{0};
   HANDLE stop_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
   std::thread thread_;
+};
+
+// A taskbar of the test's own in front of the shell's: Shell_NotifyIcon hands
+// each request to the first window of this class as WM_COPYDATA, which notes
+// it and takes it. What the shell's own does when a window goes, it does not.
+class StandInTaskbar {
+ public:
+  StandInTaskbar();
+  ~StandInTaskbar() { ::DestroyWindow(hwnd_); }
+
+  // The requests for the icons of `owner` so far, in order: A add, M modify, D delete.
+  static std::string Requests(HWND owner);
+  // The width in pixels of the icon `owner` handed over last, 0 if none.
+  static int IconWidth(HWND owner);
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+  HWND hwnd_ = nullptr;
+  struct Request { HWND owner; ULONG_PTR message; int iconWidth; };
+  static inline std::vector<Request> requests_;
 };
 
 }  // namespace hovrel::fixture
