@@ -18,6 +18,10 @@ target_compile_options(hovrel_platform PRIVATE ${HOVREL_WARNINGS})
 target_compile_definitions(hovrel_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 
 add_executable(hovrel WIN32 src/app/main_win32.cpp resources/hovrel.rc)
+# CMake's scan of hovrel.rc sees its #includes only, not the icons windres
+# reads; without this, redrawn icons would not reach the program.
+set_source_files_properties(resources/hovrel.rc PROPERTIES OBJECT_DEPENDS
+                            "${CMAKE_SOURCE_DIR}/resources/hovrel.ico;${CMAKE_SOURCE_DIR}/resources/tray.ico")
 target_link_libraries(hovrel PRIVATE hovrel_platform)
 hovrel_windows_binary(hovrel)
 # Help > Read Me opens readme.txt from the program's own directory. Copied

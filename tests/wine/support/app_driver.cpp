@@ -9,15 +9,14 @@ namespace hovrel::app {
 
 using fixture::WaitUntil;
 
-namespace {
-
-// The file `name` beside the tests, where hovrel.exe lies.
 std::wstring Beside(const std::wstring& name) {
   wchar_t path[MAX_PATH] = {};
   ::GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder(path);
   return folder.erase(folder.find_last_of(L"\\/") + 1) + name;
 }
+
+namespace {
 
 // Starts the program file `name` from beside the tests in `job`.
 PROCESS_INFORMATION StartBeside(const std::wstring& name, HANDLE job) {

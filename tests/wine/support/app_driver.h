@@ -12,6 +12,9 @@
 
 namespace hovrel::app {
 
+// The file `name` beside the tests, where hovrel.exe lies.
+std::wstring Beside(const std::wstring& name);
+
 // hovrel.exe copied beside itself once, its manifest without the request for
 // UTF-8 as the 8-bit code page: the program as the Windows that ignore that
 // request run it (before Windows 10 1903), with a legacy code page.
