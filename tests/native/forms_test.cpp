@@ -44,10 +44,8 @@ TEST(Forms, ARowAsksForTheIconOfItsSizeFirstAndNeverWaitsOnAHungWindow) {
   const std::tuple<const char*, int, CloseAnswer, Icons, std::uint32_t, int> cases[] = {
       // the window, the cell's pixels, how it answers, its icons, the icon shown, the requests it had
       {"small2 first", 16, CloseAnswer::Closes, {{0, 10}, {1, 11}, {2, 12}}, 12, 1},
-      {"then small", 16, CloseAnswer::Closes, {{0, 10}, {1, 11}}, 10, 2},
       {"then its class's small", 16, CloseAnswer::Closes, {{1, 11}, {-34, 20}, {-14, 21}}, 20, 2},
       {"big first, cell 24", 24, CloseAnswer::Closes, {{0, 10}, {1, 11}, {2, 12}}, 11, 1},
-      {"then its class's big", 24, CloseAnswer::Closes, {{0, 10}, {-14, 21}}, 21, 1},
       {"small without a big", 24, CloseAnswer::Closes, {{0, 10}, {-34, 20}}, 10, 3},
       {"hung", 24, CloseAnswer::Hangs, {{1, 11}, {-34, 20}}, 20, 1},
   };

@@ -18,7 +18,7 @@ namespace hovrel {
 namespace {
 
 // The program with a recording shell and headless windows, on a desktop of a
-// target and a hidden window.
+// minimised target and a hidden window.
 struct Program {
   // Plays one action of the user; the program may end on it.
   void Do(const std::function<void(Program&)>& action) {
@@ -36,7 +36,7 @@ struct Program {
   }
 
   sim::SimulatedDesktop desktop;
-  Hwnd target = desktop.Add("Target window");
+  Hwnd target = desktop.Add("Target window", sim::kFramedStyle | WS_MINIMIZE);
   Hwnd hidden = desktop.Add("Hidden service", sim::kFramedStyle & ~WS_VISIBLE);
   sim::FakeShell shell;
   sim::FixedFiles files;
@@ -70,6 +70,14 @@ Action PinInFrontOfClass(const char* className) {
   });
 }
 
+// The action on a target that has stopped reading its messages.
+Action Hung(const Action& action) {
+  return [=](Program& p) {
+    p.desktop.Hang(p.target);
+    action(p);
+  };
+}
+
 // The target's row selected, no row, or the target's row after its window has gone.
 enum class Row { Selected, None, Gone };
 
@@ -99,7 +107,11 @@ std::string Effect(const Action& action, Row row, float twipsPerPixel) {
     return after == HWND_TOPMOST ? "topmost" : after == HWND_NOTOPMOST ? "not topmost" : after == HWND_TOP ? "at the top" : "";
   };
   note(p.desktop.beeps > 0, "beep");
+  note(p.desktop.Exists(p.target) && !(p.desktop.Options(p.target).style & WS_MINIMIZE), "restored");
   note(p.desktop.Options(p.target).placedAfter != sim::kNotPlaced, std::string("placed ") + placed(p.target));
+  // A hung window is only posted its change; the program waits for any other.
+  note(p.desktop.Options(p.target).placedFlags & SWP_ASYNCWINDOWPOS, "posted");
+  note(p.desktop.froze, "waited for a hung window");
   note(p.desktop.activated == p.target, "activated");
   note(std::ranges::any_of(p.desktop.placed, [&](Hwnd hwnd) { return hwnd != p.target && hwnd != p.form.hWnd(); }),
        "another window placed");
@@ -127,13 +139,15 @@ std::string Effect(const Action& action, Row row, float twipsPerPixel) {
 TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) {
   const auto web = [](const std::string& target) { return "Open " + target + " (null) (null) 1"; };
   const std::tuple<const char*, Action, std::string, const char*> cases[] = {  // name, action, effect, on a gone window's row (null: needs none)
-      {"Top Window", Click(CommandId::btnTop), "placed topmost activated row redrawn", "row redrawn"},
-      {"File Top", Click(CommandId::mnuTop), "placed topmost activated row redrawn", "row redrawn"},
+      {"Top Window", Click(CommandId::btnTop), "restored placed topmost activated row redrawn", "row redrawn"},
+      {"File Top", Click(CommandId::mnuTop), "restored placed topmost activated row redrawn", "row redrawn"},
       {"Reset Window", Click(CommandId::btnReset), "placed not topmost activated row redrawn", "row redrawn"},
       {"File Reset", Click(CommandId::mnuReset), "placed not topmost activated row redrawn", "row redrawn"},
-      {"Switch to", Click(CommandId::btnSwitch), "placed at the top activated", ""},
-      {"File Switch to", Click(CommandId::mnuSwitch), "placed at the top activated", ""},
-      {"double-click on a row", Click(CommandId::lstApp), "placed at the top activated", ""},
+      {"Switch to", Click(CommandId::btnSwitch), "restored placed at the top activated", ""},
+      {"File Switch to", Click(CommandId::mnuSwitch), "restored placed at the top activated", ""},
+      {"double-click on a row", Click(CommandId::lstApp), "restored placed at the top activated", ""},
+      {"Top Window on a hung window", Hung(Click(CommandId::btnTop)), "restored placed topmost posted activated row redrawn", "row redrawn"},
+      {"Reset Window on a hung window", Hung(Click(CommandId::btnReset)), "placed not topmost posted activated row redrawn", "row redrawn"},
       {"End Task", Click(CommandId::btnEnd), "closed rebuilt", "rebuilt"},
       {"File End Task", Click(CommandId::mnuEndTask), "closed rebuilt", "rebuilt"},
       {"Refresh", Click(CommandId::btnRefresh), "rebuilt", nullptr},
@@ -144,6 +158,7 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
       // The shortcut toggles the band of the window in front, without activating it.
       {"Ctrl+Win+T", PinInFront([](Program& p) { return p.target; }), "placed topmost row redrawn", nullptr},
       {"Ctrl+Win+T twice", PinInFront([](Program& p) { return p.target; }, 2), "placed not topmost row redrawn", nullptr},
+      {"Ctrl+Win+T on a hung window", Hung(PinInFront([](Program& p) { return p.target; })), "placed topmost posted row redrawn", nullptr},
       {"Ctrl+Win+T on itself", PinInFront([](Program& p) { return p.form.hWnd(); }), "own window topmost checked", nullptr},
       {"Ctrl+Win+T on itself twice", PinInFront([](Program& p) { return p.form.hWnd(); }, 2), "own window not topmost", nullptr},
       {"Ctrl+Win+T on nothing", PinInFront([](Program& p) {

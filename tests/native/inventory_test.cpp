@@ -1,13 +1,13 @@
-// The window list, Top/Reset/Switch and End Task on the simulated desktop:
-// rows and their handles, titles as read, windows that go meanwhile, the
-// restore rules, and whom End Task asks and how it takes answers.
+// The window list and End Task on the simulated desktop: rows and their
+// handles, titles as read, windows that go meanwhile, whether the list is
+// still current, and whom End Task asks and how it takes answers. What Top,
+// Reset and Switch do is in frmMain's table of actions.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <tuple>
 
 #include "inventory/end_apps.h"
-#include "inventory/placement.h"
 #include "inventory/window_list.h"
 #include "sim/fake_list_box.h"
 #include "sim/simulated_desktop.h"
@@ -111,33 +111,6 @@ TEST_F(Inventory, WindowList_WindowsDestroyedDuringTheRebuildHideNoneOfTheOthers
   EXPECT_EQ(Rebuild().size(), 50u);
 }
 
-TEST_F(Inventory, Placement_RestoresAsEachCommandSaysShowsTheWindowAndOnlyPostsToAHungOne) {
-  // Which band each command asks for is in frmMain's table of actions; the bands under Wine.
-  const std::tuple<Placement, CloseAnswer, bool, unsigned> cases[] = {
-      // command on a minimised window, how it answers, minimised after, the flags (0x40 shows it)
-      {Placement::Top, CloseAnswer::Closes, false, 0x43},   {Placement::Switch, CloseAnswer::Closes, false, 0x43},
-      {Placement::Reset, CloseAnswer::Closes, true, 0x43},  {Placement::Top, CloseAnswer::Hangs, false, 0x4043},
-      {Placement::Reset, CloseAnswer::Hangs, true, 0x4043},
-  };
-  for (const auto& [placement, answer, minimised, flags] : cases) {
-    const Hwnd target = Add("Target", kFramedStyle | WS_MINIMIZE, answer);
-    Rebuild();
-    list.Select(list.Find("Target"));
-    const Rows rows = list.Rows();
-    PlaceSelectedWindow(desktop, list, placement);
-    const std::string name = std::to_string(static_cast<int>(placement)) + ", answering " + std::to_string(static_cast<int>(answer));
-    EXPECT_EQ((desktop.Options(target).style & WS_MINIMIZE) != 0, minimised) << name;
-    EXPECT_EQ(desktop.Options(target).placedFlags, flags) << name;
-    EXPECT_FALSE(std::exchange(desktop.froze, false)) << name << ": waited for a hung window";
-    EXPECT_EQ(std::make_tuple(desktop.foreground, list.Rows(), list.ListIndex()), std::make_tuple(target, rows, list.Find("Target"))) << name;
-    desktop.Remove(target);
-  }
-  // The shortcut's pin, too, is only posted to a hung window.
-  const Hwnd hung = Add("Hung", kFramedStyle, CloseAnswer::Hangs);
-  ToggleTopmost(desktop, hung);
-  EXPECT_EQ(std::make_pair(desktop.Options(hung).placedFlags, desktop.froze), std::make_pair(0x4013u, false));
-}
-
 TEST_F(Inventory, EndTask_AsksEveryWindowWhoseTitleHoldsTheRowsTextWithItsCaseUpToTheTitles255thCharacter) {
   const std::pair<std::string, bool> cases[] = {  // title, asked to close
       {"Hovrel", true},  // another window of the selected row's title
@@ -162,6 +135,8 @@ TEST_F(Inventory, EndTask_CutsTheRowsTextAsATitleBufferHoldsItInUtf16UnitsSoThat
   std::string letters, longer, twoUnits;
   for (int i = 0; i < 300; ++i) (i < 100 ? letters : longer) += "文";
   for (int i = 0; i < 200; ++i) twoUnits += "😀";
+  // Cut at 255 bytes, the 100 letters would be 85, found in this title too.
+  const Hwnd decoy = Add(letters.substr(0, 255) + "x", kFramedStyle, CloseAnswer::Refuses);
   for (const std::string& title : {letters, letters + longer, twoUnits}) {
     const Hwnd hwnd = Add(title, kFramedStyle, CloseAnswer::Refuses);
     Rebuild();
@@ -170,6 +145,7 @@ TEST_F(Inventory, EndTask_CutsTheRowsTextAsATitleBufferHoldsItInUtf16UnitsSoThat
     EXPECT_EQ(desktop.CloseRequests(hwnd), 1) << title.size() << " bytes";
     desktop.Remove(hwnd);
   }
+  EXPECT_EQ(desktop.CloseRequests(decoy), 0);
 }
 
 TEST_F(Inventory, EndTask_LivesWithEveryAnswerSkipsAHungWindowAndClosesNothingForNoText) {

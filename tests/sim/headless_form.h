@@ -43,23 +43,14 @@ class HeadlessForm final : public FormHost {
   }
 
   // Raises Form_Load and shows the window, as the program's start does, then
-  // runs what is due once the program is idle.
+  // the timers due as soon as it is idle (later ones never run here).
   void Load(FormEvents& events) {
     events_ = &events;
     loaded = true;
     events.Form_Load();
     Show();
-    RunTimers(0);
-  }
-  // Raises Form_Timer for each timer that runs out within `ms` from now.
-  void RunTimers(unsigned ms) {
-    std::vector<int> due;
-    for (const auto& [id, left] : timers_)
-      if (left <= ms) due.push_back(id);
-    for (const int id : due) {
-      timers_.erase(id);
-      events_->Form_Timer(id);
-    }
+    for (const auto& [id, ms] : std::exchange(timers_, {}))
+      if (ms == 0) events.Form_Timer(id);
   }
   FormEvents& events() { return *events_; }
   FakeListBox& List() { return list_; }

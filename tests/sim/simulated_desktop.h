@@ -59,6 +59,9 @@ class SimulatedDesktop final : public WindowSystem {
   void Retitle(Hwnd hwnd, std::string title) {
     if (Window* window = Find(hwnd)) window->options.title = std::move(title);
   }
+  void Hang(Hwnd hwnd) {
+    if (Window* window = Find(hwnd)) window->options.closeAnswer = CloseAnswer::Hangs;
+  }
 
   bool Exists(Hwnd hwnd) const { return windows_.count(hwnd) != 0; }
   // As the window is now; an untitled, styled, ordinary window once it has gone.
