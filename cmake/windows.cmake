@@ -3,8 +3,8 @@
 enable_language(RC)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-# Every Windows binary carries the manifest: its UTF-8 code page keeps titles
-# in other scripts intact through the 8-bit functions.
+# Every Windows binary carries the manifest: the common controls of today,
+# and awareness of each monitor's resolution.
 set(HOVREL_MANIFEST_RC ${CMAKE_SOURCE_DIR}/resources/manifest.rc)
 function(hovrel_windows_binary target)
   target_sources(${target} PRIVATE ${HOVREL_MANIFEST_RC})

@@ -13,7 +13,6 @@ std::wstring Widen(std::string_view utf8) {
 }
 
 std::string Narrow(std::wstring_view utf16) {
-  if (!utf16.empty() && IS_HIGH_SURROGATE(utf16.back())) utf16.remove_suffix(1);
   const int length = static_cast<int>(utf16.size());
   std::string utf8(
       static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), length, nullptr, 0, nullptr, nullptr)),

@@ -10,8 +10,6 @@
 namespace hovrel {
 
 std::wstring Widen(std::string_view utf8);
-// A first half of a pair at the very end (a title cut to a buffer) is
-// dropped, so that the text ends on a whole character.
 std::string Narrow(std::wstring_view utf16);
 
 }  // namespace hovrel

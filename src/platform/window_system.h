@@ -62,9 +62,8 @@ class WindowSystem {
   virtual std::int32_t GetWindowLongW(Hwnd hwnd, int index) = 0;
   // An upper bound of the title's length.
   virtual int GetWindowTextLengthW(Hwnd hwnd) = 0;
-  // Reads the title, cut to capacity - 1 units and never between the two
-  // halves of a character, into `title`; returns the units read, 0 when
-  // there is none.
+  // Reads the title, cut to capacity - 1 units, into `title`; returns the
+  // units read, 0 when there is none.
   virtual int GetWindowTextW(Hwnd hwnd, std::string& title, int capacity) = 0;
   // As GetWindowTextW, for the name of the window's class.
   virtual int GetClassNameW(Hwnd hwnd, std::string& name, int capacity) = 0;

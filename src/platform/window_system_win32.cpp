@@ -24,7 +24,7 @@ BOOL CALLBACK ForwardEnum(HWND hwnd, LPARAM lParam) {
 }
 
 // Reads a text of at most capacity - 1 units with `read` into `buffer`, and
-// hands it over as UTF-8 in `text`; returns the units kept.
+// hands it over as UTF-8 in `text`; returns the units read.
 template <typename Read>
 int ReadText(std::wstring& buffer, int capacity, std::string& text, Read read) {
   text.clear();
@@ -33,8 +33,7 @@ int ReadText(std::wstring& buffer, int capacity, std::string& text, Read read) {
   const int copied = read(buffer.data(), capacity);
   if (copied <= 0) return 0;
   text = Narrow(std::wstring_view(buffer.data(), static_cast<std::size_t>(copied)));
-  // Narrow drops the first half of a pair that the cut left at the end.
-  return IS_HIGH_SURROGATE(buffer[static_cast<std::size_t>(copied) - 1]) ? copied - 1 : copied;
+  return copied;
 }
 
 }  // namespace

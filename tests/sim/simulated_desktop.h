@@ -65,11 +65,12 @@ class SimulatedDesktop final : public WindowSystem {
 
   bool Exists(Hwnd hwnd) const { return windows_.count(hwnd) != 0; }
   // As the window is now; an untitled, styled, ordinary window once it has gone.
-  WindowOptions Options(Hwnd hwnd) const {
+  const WindowOptions& Options(Hwnd hwnd) const {
+    static const WindowOptions gone;
     const auto found = windows_.find(hwnd);
-    return found == windows_.end() ? WindowOptions{} : found->second.options;
+    return found == windows_.end() ? gone : found->second.options;
   }
-  std::string Title(Hwnd hwnd) const { return Options(hwnd).title; }
+  const std::string& Title(Hwnd hwnd) const { return Options(hwnd).title; }
   std::vector<Hwnd> ZOrder() const { return {order_.begin(), order_.end()}; }
   // Also for windows that have closed since.
   int Sent(Hwnd hwnd, unsigned msg) const { return sent_.count({hwnd, msg}) ? sent_.at({hwnd, msg}) : 0; }
@@ -94,21 +95,20 @@ class SimulatedDesktop final : public WindowSystem {
 
   // WindowSystem
   std::int32_t GetWindowLongW(Hwnd hwnd, int index) override {
-    const WindowOptions options = Options(hwnd);
+    const WindowOptions& options = Options(hwnd);
     std::uint32_t value = 0;
     if (Exists(hwnd) && index == GWL_STYLE) value = options.style;
     if (Exists(hwnd) && index == GWL_EXSTYLE) value = options.placedAfter == HWND_TOPMOST ? WS_EX_TOPMOST : 0;
     return AfterRead("GetWindowLongW", hwnd, static_cast<std::int32_t>(value));
   }
   int GetWindowTextLengthW(Hwnd hwnd) override {
-    std::string whole;
-    return AfterRead("GetWindowTextLengthW", hwnd, Copy(Title(hwnd), whole, 1 << 30));
+    return AfterRead("GetWindowTextLengthW", hwnd, Units(Title(hwnd)));
   }
   int GetWindowTextW(Hwnd hwnd, std::string& title, int capacity) override {
     return AfterRead("GetWindowTextW", hwnd, Copy(Title(hwnd), title, capacity));
   }
   int GetClassNameW(Hwnd hwnd, std::string& name, int capacity) override {
-    return Copy(Exists(hwnd) ? Options(hwnd).className : std::string(), name, capacity);
+    return Copy(Options(hwnd).className, name, capacity);
   }
   void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int, unsigned flags) override {
     placed.push_back(hwnd);
@@ -157,7 +157,7 @@ class SimulatedDesktop final : public WindowSystem {
     return true;
   }
   std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) override {
-    const auto icons = Options(hwnd).icons;
+    const auto& icons = Options(hwnd).icons;
     return icons.count(index) ? icons.at(index) : 0;
   }
   void MessageBeep(unsigned) override { ++beeps; }
@@ -177,18 +177,21 @@ class SimulatedDesktop final : public WindowSystem {
   }
   void Activate(Hwnd hwnd) { foreground = activated = hwnd; }
   void Wait(const Window& window) { froze = froze || window.options.closeAnswer == CloseAnswer::Hangs; }
-  // As the window system copies a name out in UTF-16: at most capacity - 1
-  // units, two for a character beyond the basic plane, never half of one.
-  static int Copy(const std::string& text, std::string& out, int capacity) {
-    out.clear();
+  // A text as the window system counts it, in UTF-16 units: two for a
+  // character beyond the basic plane.
+  static int Units(const std::string& text) {
     int units = 0;
-    for (std::size_t start = 0, end = 0; start < text.size(); start = end) {
-      for (end = start + 1; end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;) ++end;
-      const int width = end - start == 4 ? 2 : 1;
-      if (units + width > capacity - 1) break;
-      out.append(text, start, end - start);
-      units += width;
-    }
+    for (const unsigned char c : text) units += ((c & 0xC0) != 0x80) + (c >= 0xF0);
+    return units;
+  }
+  // As the window system copies a name out: at most capacity - 1 units,
+  // never half a character.
+  static int Copy(const std::string& text, std::string& out, int capacity) {
+    int units = Units(text);
+    std::size_t end = text.size();
+    for (; units > capacity - 1; units -= static_cast<unsigned char>(text[end]) >= 0xF0 ? 2 : 1)
+      while ((static_cast<unsigned char>(text[--end]) & 0xC0) == 0x80) {}
+    out.assign(text, 0, end);
     return units;
   }
   static constexpr unsigned kGetIcon = 0x7F;  // WM_GETICON

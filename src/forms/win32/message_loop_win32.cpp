@@ -22,9 +22,8 @@ void FormWindow::ShowFirstTime() {
 }
 
 bool FormWindow::MenuBarClaims(const MSG& msg) const {
-  // Access keys are plain letters; no other character is a menu's.
-  if (msg.message != WM_SYSCHAR || msg.wParam > 0x7F) return false;
-  const char key = static_cast<char>(std::tolower(static_cast<int>(msg.wParam)));
+  if (msg.message != WM_SYSCHAR) return false;
+  const char key = static_cast<char>(std::tolower(static_cast<int>(msg.wParam & 0xFF)));
   return menuBarKeys_.find(key) != std::string::npos;
 }
 
