@@ -7,7 +7,8 @@ namespace hovrel::bench {
 // The window list rebuild in a shown main window against its floor, the
 // bare walk with the same window-system calls.
 void RunRebuildBench();
-// hovrel.exe's start to its filled list against a bare one-window program.
+// hovrel.exe's start to its filled list against a bare one-window program,
+// and its start phase by phase.
 void RunStartBench();
 // hovrel.exe's memory after start and after many rebuilds.
 void RunMemoryBench();

@@ -25,13 +25,49 @@ constexpr auto kCrowdDeadline = 120s;
 
 }  // namespace
 
-ChildProcess::ChildProcess(std::wstring_view program, std::wstring_view arguments) {
+OutputPipe::OutputPipe() {
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  if (!::CreatePipe(&read_, &write_, &inherited, 0)) {
+    read_ = write_ = nullptr;
+    return;
+  }
+  // Only the child's end goes to the child.
+  ::SetHandleInformation(read_, HANDLE_FLAG_INHERIT, 0);
+}
+
+OutputPipe::~OutputPipe() {
+  CloseChildEnd();
+  if (read_ != nullptr) ::CloseHandle(read_);
+}
+
+void OutputPipe::CloseChildEnd() {
+  if (write_ != nullptr) ::CloseHandle(write_);
+  write_ = nullptr;
+}
+
+bool OutputPipe::Read(void* data, DWORD size, std::chrono::milliseconds deadline) {
+  if (read_ == nullptr) return false;
+  DWORD available = 0;
+  // Once the child is gone and the pipe empty, peeking fails: nothing more comes.
+  const auto arrived = [&] {
+    return !::PeekNamedPipe(read_, nullptr, 0, nullptr, &available, nullptr) || available >= size;
+  };
+  DWORD read = 0;
+  return WaitUntil(arrived, deadline) && available >= size &&
+         ::ReadFile(read_, data, size, &read, nullptr) && read == size;
+}
+
+ChildProcess::ChildProcess(std::wstring_view program, std::wstring_view arguments, HANDLE output) {
   const std::wstring path = BesideDriver(program);
   std::wstring commandLine = L"\"" + path + L"\" " + std::wstring(arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process_))
+  if (output != nullptr) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+  }
+  if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, output != nullptr, 0,
+                        nullptr, nullptr, &startup, &process_))
     process_ = {};
 }
 

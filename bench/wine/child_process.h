@@ -5,15 +5,38 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
 namespace hovrel::bench {
 
+// A pipe from a child's standard output to the driver.
+class OutputPipe {
+ public:
+  OutputPipe();
+  ~OutputPipe();
+  OutputPipe(const OutputPipe&) = delete;
+  OutputPipe& operator=(const OutputPipe&) = delete;
+
+  // The end the child inherits; null when no pipe could be made.
+  HANDLE childEnd() const { return write_; }
+  // Once the child has its copy: reading then ends when the child does.
+  void CloseChildEnd();
+  // Reads exactly `size` bytes; false when the child sent fewer before it
+  // ended or the deadline passed.
+  bool Read(void* data, DWORD size, std::chrono::milliseconds deadline);
+
+ private:
+  HANDLE read_ = nullptr;
+  HANDLE write_ = nullptr;
+};
+
 class ChildProcess {
  public:
-  // Starts `program`, a file beside the driver, with `arguments`.
-  ChildProcess(std::wstring_view program, std::wstring_view arguments);
+  // Starts `program`, a file beside the driver, with `arguments`; with
+  // `output`, an inheritable handle, as its standard output.
+  ChildProcess(std::wstring_view program, std::wstring_view arguments, HANDLE output = nullptr);
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
