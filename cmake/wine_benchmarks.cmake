@@ -26,7 +26,8 @@ target_link_options(hovrel_phases PRIVATE -Wl,--gc-sections -s)
 
 add_executable(hovrel_wine_bench
   bench/wine/wine_bench.cpp bench/wine/rebuild_bench.cpp bench/wine/start_bench.cpp bench/wine/program_start.cpp
-  bench/wine/memory_bench.cpp bench/wine/row_drawing_bench.cpp bench/wine/child_process.cpp bench/wine/window_crowd.cpp)
+  bench/wine/dll_bench.cpp bench/wine/memory_bench.cpp bench/wine/row_drawing_bench.cpp bench/wine/child_process.cpp
+  bench/wine/window_crowd.cpp)
 target_link_libraries(hovrel_wine_bench PRIVATE hovrel_platform psapi)
 hovrel_windows_binary(hovrel_wine_bench)
 # The driver starts these from beside itself.

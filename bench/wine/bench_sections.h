@@ -10,6 +10,8 @@ void RunRebuildBench();
 // hovrel.exe's start to its filled list against a bare one-window program,
 // and its start phase by phase.
 void RunStartBench();
+// What the DLLs hovrel.exe imports beyond a bare program's cost that program.
+void RunDllBench();
 // hovrel.exe's memory after start and after many rebuilds.
 void RunMemoryBench();
 // A page of the list's rows drawn with their icons, at 96 and 144 dpi.
