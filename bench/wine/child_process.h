@@ -43,7 +43,7 @@ class ChildProcess {
 
   bool started() const { return process_.hProcess != nullptr; }
   HANDLE handle() const { return process_.hProcess; }
-  DWORD id() const { return process_.dwProcessId; }
+  DWORD threadId() const { return process_.dwThreadId; }
   // Asks `window` to close and waits for the process to end; ends it when
   // it does not within a few seconds.
   void Close(HWND window);
@@ -52,9 +52,9 @@ class ChildProcess {
   PROCESS_INFORMATION process_{};
 };
 
-// The shown top-level window with this caption that belongs to the process,
-// null if there is none yet.
-HWND ShownWindowOf(DWORD processId, const char* caption);
+// The shown top-level window with this caption that the process's first
+// thread made, null if there is none yet.
+HWND ShownWindowOf(const ChildProcess& process, const char* caption);
 
 // window_crowd.exe with `count` windows, ready when constructed (check
 // ready()); it closes the crowd when it goes.

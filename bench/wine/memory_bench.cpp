@@ -62,7 +62,7 @@ void Click(HWND control) {
 void MeasureBare() {
   ChildProcess bare(L"bare_window.exe", L"");
   HWND window = nullptr;
-  if (WaitUntil([&] { return (window = ShownWindowOf(bare.id(), "Bare Window")) != nullptr; },
+  if (WaitUntil([&] { return (window = ShownWindowOf(bare, "Bare Window")) != nullptr; },
                 kStartDeadline)) {
     ::WaitForInputIdle(bare.handle(), kIdleDeadlineMs);
     PrintMemory("bare_window.exe", "started", bare.handle(), 0);
@@ -77,7 +77,7 @@ void MeasureHovrel() {
   HWND list = nullptr;
   const bool shown = WaitUntil(
       [&] {
-        window = ShownWindowOf(hovrel.id(), caption.c_str());
+        window = ShownWindowOf(hovrel, caption.c_str());
         list = window ? ::GetDlgItem(window, static_cast<int>(CommandId::lstApp)) : nullptr;
         return list != nullptr && ListRows(list) > 0;
       },

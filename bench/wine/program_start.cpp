@@ -32,7 +32,7 @@ StartRun RunStart(const Program& program, const std::function<void(const ChildPr
   HWND window = nullptr;
   const bool ready = process.started() && WaitUntil(
       [&] {
-        window = ShownWindowOf(process.id(), program.caption.c_str());
+        window = ShownWindowOf(process, program.caption.c_str());
         return window != nullptr && (!program.listed || ListRows(window) > 0);
       },
       kStartDeadline);
