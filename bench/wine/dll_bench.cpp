@@ -37,9 +37,10 @@ Modules LoadedModules(HANDLE process) {
     return {};
   modules.resize(std::min<std::size_t>(modules.size(), bytes / sizeof(HMODULE)));
   Modules names;
-  for (HMODULE module : modules) {
+  // The first is the program itself.
+  for (std::size_t i = 1; i < modules.size(); ++i) {
     char name[MAX_PATH];
-    const DWORD length = ::GetModuleBaseNameA(process, module, name, MAX_PATH);
+    const DWORD length = ::GetModuleBaseNameA(process, modules[i], name, MAX_PATH);
     std::string lower(name, length);
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     names.insert(lower);
