@@ -11,6 +11,11 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kStartDeadline = 30s;
+// What a program leaves to the window server, the X server and Explorer as
+// it ends (hovrel.exe ends at once, with its windows and icon still there)
+// would otherwise run during the next start: a start right after hovrel.exe
+// ended took some 15 ms longer than one after bare_window.exe.
+constexpr DWORD kSettleMs = 1000;
 
 }  // namespace
 
@@ -30,14 +35,20 @@ StartRun RunStart(const Program& program, const std::function<void(const ChildPr
   ChildProcess process(program.file, program.arguments, output ? output->childEnd() : nullptr);
   if (output) output->CloseChildEnd();
   HWND window = nullptr;
+  StartRun run;
   const bool ready = process.started() && WaitUntil(
       [&] {
         window = ShownWindowOf(process, program.caption.c_str());
-        return window != nullptr && (!program.listed || ListRows(window) > 0);
+        if (window == nullptr) return false;
+        // Timed when first seen, as any window is: the question for the
+        // rows is answered only once the program reads its messages again,
+        // after it has shown and activated its window.
+        const double seen = watch.Milliseconds();
+        if (program.listed && ListRows(window) == 0) return false;
+        run.shownMs = seen;
+        return true;
       },
       kStartDeadline);
-  StartRun run;
-  if (ready) run.shownMs = watch.Milliseconds();
   PhaseRecord phases;
   if (ready && output && output->Read(&phases, sizeof phases, kStartDeadline)) {
     phases.counter[static_cast<int>(Stamp::Created)] = watch.Started();
@@ -45,6 +56,7 @@ StartRun RunStart(const Program& program, const std::function<void(const ChildPr
   }
   if (ready && meanwhile) meanwhile(process);
   process.Close(window);
+  ::Sleep(kSettleMs);
   return run;
 }
 
