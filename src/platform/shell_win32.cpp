@@ -1,6 +1,8 @@
 // shell32 and kernel32 behind the Shell interface. ShellExecuteA's answer and
 // a failed program start are ignored here on purpose: the Help menu reports
-// nothing, and the shell or Notepad show their own messages.
+// nothing, and the shell or Notepad show their own messages. shell32 is
+// looked up at its first use, once the window is shown: the first screen
+// needs none of it, and it comes with shlwapi and shcore.
 #include "platform/shell_win32.h"
 
 #include <vector>
@@ -45,16 +47,23 @@ void InitialiseComOnce() {
 }  // namespace
 
 bool Win32Shell::Shell_NotifyIconA(unsigned message, const TrayRecord& record) {
+  static const auto notifyIcon =
+      SystemFunction<BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*)>(L"shell32.dll", "Shell_NotifyIconA");
+  if (notifyIcon == nullptr) return false;
   // The record is laid out byte for byte as the shell reads it; its cbSize
   // field tells the shell how much of the structure there is.
   auto* data = reinterpret_cast<NOTIFYICONDATAA*>(const_cast<std::uint8_t*>(record.data()));
-  return ::Shell_NotifyIconA(message, data) != FALSE;
+  return notifyIcon(message, data) != FALSE;
 }
 
 void Win32Shell::ShellExecuteA(Hwnd owner, const char* verb, const char* file,
                                const char* parameters, const char* directory, int showCommand) {
+  static const auto shellExecute =
+      SystemFunction<HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, INT)>(
+          L"shell32.dll", "ShellExecuteA");
+  if (shellExecute == nullptr) return;
   InitialiseComOnce();
-  ::ShellExecuteA(ToHwnd(owner), verb, file, parameters, directory, showCommand);
+  shellExecute(ToHwnd(owner), verb, file, parameters, directory, showCommand);
 }
 
 void Win32Shell::StartProgram(const std::string& application, const std::string& commandLine,
