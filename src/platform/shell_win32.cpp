@@ -1,8 +1,8 @@
 // shell32 and kernel32 behind the Shell interface. ShellExecuteA's answer and
 // a failed program start are ignored here on purpose: the Help menu reports
-// nothing, and the shell or Notepad show their own messages. shell32 is
-// looked up at its first use, once the window is shown: the first screen
-// needs none of it, and it comes with shlwapi and shcore.
+// nothing, and the shell or Notepad show their own messages. shell32 comes
+// with shlwapi and shcore, and the first screen needs none of them: it is
+// loaded once the window is shown, for the icon or a link.
 #include "platform/shell_win32.h"
 
 #include <vector>
@@ -47,8 +47,12 @@ void InitialiseComOnce() {
 }  // namespace
 
 bool Win32Shell::Shell_NotifyIconA(unsigned message, const TrayRecord& record) {
-  static const auto notifyIcon =
-      SystemFunction<BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*)>(L"shell32.dll", "Shell_NotifyIconA");
+  // Held only for the request: the icon is added, changed or deleted at
+  // start, for a new taskbar and at the end, and between those the program
+  // does better without shell32's working set. Once a link has loaded it
+  // for good, this only counts it up and down.
+  const SystemLibrary shell32(L"shell32.dll");
+  const auto notifyIcon = shell32.Find<BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*)>("Shell_NotifyIconA");
   if (notifyIcon == nullptr) return false;
   // The record is laid out byte for byte as the shell reads it; its cbSize
   // field tells the shell how much of the structure there is.
@@ -58,6 +62,8 @@ bool Win32Shell::Shell_NotifyIconA(unsigned message, const TrayRecord& record) {
 
 void Win32Shell::ShellExecuteA(Hwnd owner, const char* verb, const char* file,
                                const char* parameters, const char* directory, int showCommand) {
+  // Kept for the program's life: the shell may leave a handler that it
+  // started through COM running inside the program.
   static const auto shellExecute =
       SystemFunction<HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, INT)>(
           L"shell32.dll", "ShellExecuteA");
