@@ -13,7 +13,7 @@ endfunction()
 
 file(GLOB HOVREL_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/*_win32.cpp src/forms/win32/*_win32.cpp)
 add_library(hovrel_platform STATIC ${HOVREL_PLATFORM_SOURCES})
-target_link_libraries(hovrel_platform PUBLIC hovrel_core user32 gdi32 shell32 comctl32)
+target_link_libraries(hovrel_platform PUBLIC hovrel_core user32 gdi32 comctl32)
 target_compile_options(hovrel_platform PRIVATE ${HOVREL_WARNINGS})
 target_compile_definitions(hovrel_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 

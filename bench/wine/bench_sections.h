@@ -7,8 +7,11 @@ namespace hovrel::bench {
 // The window list rebuild in a shown main window against its floor, the
 // bare walk with the same window-system calls.
 void RunRebuildBench();
-// hovrel.exe's start to its filled list against a bare one-window program.
+// hovrel.exe's start to its filled list against a bare one-window program,
+// and its start phase by phase.
 void RunStartBench();
+// What the DLLs hovrel.exe imports beyond a bare program's cost that program.
+void RunDllBench();
 // hovrel.exe's memory after start and after many rebuilds.
 void RunMemoryBench();
 // A page of the list's rows drawn with their icons, at 96 and 144 dpi.

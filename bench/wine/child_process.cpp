@@ -2,6 +2,7 @@
 #include "child_process.h"
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "crowd_ready.h"
@@ -25,13 +26,49 @@ constexpr auto kCrowdDeadline = 120s;
 
 }  // namespace
 
-ChildProcess::ChildProcess(std::wstring_view program, std::wstring_view arguments) {
+OutputPipe::OutputPipe() {
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  if (!::CreatePipe(&read_, &write_, &inherited, 0)) {
+    read_ = write_ = nullptr;
+    return;
+  }
+  // Only the child's end goes to the child.
+  ::SetHandleInformation(read_, HANDLE_FLAG_INHERIT, 0);
+}
+
+OutputPipe::~OutputPipe() {
+  CloseChildEnd();
+  if (read_ != nullptr) ::CloseHandle(read_);
+}
+
+void OutputPipe::CloseChildEnd() {
+  if (write_ != nullptr) ::CloseHandle(write_);
+  write_ = nullptr;
+}
+
+bool OutputPipe::Read(void* data, DWORD size, std::chrono::milliseconds deadline) {
+  if (read_ == nullptr) return false;
+  DWORD available = 0;
+  // Once the child is gone and the pipe empty, peeking fails: nothing more comes.
+  const auto arrived = [&] {
+    return !::PeekNamedPipe(read_, nullptr, 0, nullptr, &available, nullptr) || available >= size;
+  };
+  DWORD read = 0;
+  return WaitUntil(arrived, deadline) && available >= size &&
+         ::ReadFile(read_, data, size, &read, nullptr) && read == size;
+}
+
+ChildProcess::ChildProcess(std::wstring_view program, std::wstring_view arguments, HANDLE output) {
   const std::wstring path = BesideDriver(program);
   std::wstring commandLine = L"\"" + path + L"\" " + std::wstring(arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process_))
+  if (output != nullptr) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+  }
+  if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, output != nullptr, 0,
+                        nullptr, nullptr, &startup, &process_))
     process_ = {};
 }
 
@@ -51,14 +88,28 @@ void ChildProcess::Close(HWND window) {
     ::TerminateProcess(process_.hProcess, 1);
 }
 
-HWND ShownWindowOf(DWORD processId, const char* caption) {
-  HWND found = nullptr;
-  while ((found = ::FindWindowExA(nullptr, found, nullptr, caption)) != nullptr) {
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(found, &owner);
-    if (owner == processId && ::IsWindowVisible(found)) return found;
-  }
-  return nullptr;
+HWND ShownWindowOf(const ChildProcess& process, const char* caption) {
+  struct Search {
+    const char* caption;
+    HWND found;
+  } search{caption, nullptr};
+  // Only the thread's own windows: a search of every top-level window by
+  // its title costs the window server a request per window, some 3 ms on a
+  // desktop of 50, and polled every millisecond would slow the very start
+  // being timed.
+  ::EnumThreadWindows(
+      process.threadId(),
+      [](HWND window, LPARAM lParam) WINAPI -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(lParam);
+        char title[256];
+        if (!::IsWindowVisible(window) || ::GetWindowTextA(window, title, sizeof title) <= 0 ||
+            std::strcmp(title, search.caption) != 0)
+          return TRUE;
+        search.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 CrowdProcess::CrowdProcess(int count) : process_(L"window_crowd.exe", std::to_wstring(count)) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <vector>
 
 namespace hovrel::bench {
@@ -20,6 +21,8 @@ class Stopwatch {
     return 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) /
            static_cast<double>(frequency.QuadPart);
   }
+  // The counter when it started, comparable with any process's.
+  std::int64_t Started() const { return start_.QuadPart; }
 
  private:
   LARGE_INTEGER start_;

@@ -1,4 +1,4 @@
-// hovrel_wine_bench.exe [rebuild] [start] [memory] [rows]: the benchmarks that need
+// hovrel_wine_bench.exe [rebuild] [start] [dlls] [memory] [rows]: the benchmarks that need
 // the real window system, run under Wine by scripts/bench.sh. With no
 // argument every section runs. Figures only.
 #include <cstdio>
@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
   constexpr Section kSections[] = {
       {"rebuild", &hovrel::bench::RunRebuildBench},
       {"start", &hovrel::bench::RunStartBench},
+      {"dlls", &hovrel::bench::RunDllBench},
       {"memory", &hovrel::bench::RunMemoryBench},
       {"rows", &hovrel::bench::RunRowDrawingBench},
   };

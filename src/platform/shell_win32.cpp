@@ -1,6 +1,8 @@
 // shell32 and kernel32 behind the Shell interface. ShellExecuteW's answer is
 // ignored here on purpose: the Help menu reports nothing, and the shell
-// shows its own messages.
+// shows its own messages. shell32 comes with shlwapi and shcore, and the
+// first screen needs none of them: it is loaded at its first use, for the
+// icon once the window is shown, or for a link.
 #include "platform/shell_win32.h"
 
 // After our headers: see shell.h.
@@ -55,17 +57,24 @@ void InitialiseComOnce() {
 }  // namespace
 
 bool Win32Shell::Shell_NotifyIconA(unsigned message, const TrayRecord& record) {
+  static const auto notifyIcon =
+      SystemFunction<BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*)>(L"shell32.dll", "Shell_NotifyIconA");
+  if (notifyIcon == nullptr) return false;
   // The record is laid out byte for byte as the shell reads it; its cbSize
   // field tells the shell how much of the structure there is.
   auto* data = reinterpret_cast<NOTIFYICONDATAA*>(const_cast<std::uint8_t*>(record.data()));
-  return ::Shell_NotifyIconA(message, data) != FALSE;
+  return notifyIcon(message, data) != FALSE;
 }
 
 void Win32Shell::ShellExecuteW(Hwnd owner, const char* verb, const char* file,
                                const char* parameters, const char* directory, int showCommand) {
+  static const auto shellExecute =
+      SystemFunction<HINSTANCE(WINAPI*)(HWND, const wchar_t*, const wchar_t*, const wchar_t*, const wchar_t*, INT)>(
+          L"shell32.dll", "ShellExecuteW");
+  if (shellExecute == nullptr) return;
   InitialiseComOnce();
-  ::ShellExecuteW(ToHwnd(owner), WideArgument(verb).get(), WideArgument(file).get(), WideArgument(parameters).get(),
-                  WideArgument(directory).get(), showCommand);
+  shellExecute(ToHwnd(owner), WideArgument(verb).get(), WideArgument(file).get(), WideArgument(parameters).get(),
+               WideArgument(directory).get(), showCommand);
 }
 
 bool Win32Shell::StartProgram(const std::string& application, const std::string& commandLine,
