@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kAddIconTimer = 1;
 constexpr int kLookAgainTimer = 2;
+constexpr int kComeBackTimer = 3;
 // Many programs close a moment after they are asked (from a timer, or a
 // close they post themselves); End Task looks at the desktop again then.
 constexpr unsigned kLateCloseMs = 500;
@@ -78,7 +79,9 @@ void frmMain::Form_Paint() { FindAllApps(); }
 // A composited desktop keeps a picture of every window, and shows the
 // uncovered window without asking it to paint: the repaint's rebuild would
 // then hardly ever run. A user coming back sees the windows as they are now.
-void frmMain::Form_Activate() { RefreshIfChanged(); }
+// Looked at once the painting the activation brings is done: a window
+// restored or uncovered has just been rebuilt by its repaint.
+void frmMain::Form_Activate() { form_.StartTimer(kComeBackTimer, 0); }
 
 void frmMain::Form_Resize() {
   // Hidden, the window leaves the taskbar too; only the icon can bring it
@@ -111,7 +114,7 @@ void frmMain::Form_Unload() {
 
 void frmMain::Form_Timer(int id) {
   if (id == kAddIconTimer && trayIcon_) trayIcon_->Add();
-  if (id == kLookAgainTimer) RefreshIfChanged();
+  if (id == kLookAgainTimer || id == kComeBackTimer) RefreshIfChanged();
 }
 
 void frmMain::Form_DpiChanged() {

@@ -200,7 +200,10 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
          p.shell.startsPrograms = false;
          p.main.Command(CommandId::mnuReadMe);
        }, "open C:\\Program Files\\Quarrow\\readme.txt (null) (null) 1", nullptr},
-      {"coming back from another program", [](Program& p) { p.main.Form_Activate(); }, "rebuilt", nullptr},
+      {"coming back from another program", [](Program& p) {
+         p.main.Form_Activate();
+         p.form.RunIdleTimers();
+       }, "rebuilt", nullptr},
       {"Hovrel Home Page", Click(CommandId::mnuHome), web("http://quarrow.example/hovrel"), nullptr},
       {"Product News", Click(CommandId::mnuNews), web("http://quarrow.example/news"), nullptr},
       {"Free Downloads", Click(CommandId::mnuDownload), web("http://quarrow.example/download"), nullptr},

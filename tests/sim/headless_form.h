@@ -49,8 +49,12 @@ class HeadlessForm final : public FormHost {
     loaded = true;
     events.Form_Load();
     Show();
+    RunIdleTimers();
+  }
+  // Raises the timers due as soon as the program is idle, as it gets there.
+  void RunIdleTimers() {
     for (const auto& [id, ms] : std::exchange(timers_, {}))
-      if (ms == 0) events.Form_Timer(id);
+      if (ms == 0) events_->Form_Timer(id);
   }
   FormEvents& events() { return *events_; }
   FakeListBox& List() { return list_; }
