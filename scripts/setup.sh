@@ -18,13 +18,39 @@ for package in "${packages[@]}"; do
 done
 export DEBIAN_FRONTEND=noninteractive
 
+# A mirror in mid-sync serves an index whose size does not match its release
+# file, and apt-get update then fails for that index alone. A few tries
+# usually outlast the sync; after them, what was read is enough to go on.
+update_indexes() {
+  local try
+  for try in 1 2 3; do
+    apt-get update -qq && return 0
+    echo "setup: apt-get update failed (try $try of 3)" >&2
+    [ "$try" = 3 ] || sleep $((try * 10))
+  done
+  echo "setup: some package indexes could not be read; going on with the others" >&2
+}
+
+# With the security suite's amd64 libraries read but its i386 index missing,
+# a multi-arch package has two versions to choose from and wine32:i386 cannot
+# be installed. Taking the release's own suite as the target keeps every
+# architecture on one version.
+install_missing() {
+  apt-get install -y -qq --no-install-recommends "$@" >/dev/null && return 0
+  . /etc/os-release
+  echo "setup: installing again from $VERSION_CODENAME itself" >&2
+  apt-get install -y -qq --no-install-recommends -t "$VERSION_CODENAME" "$@" >/dev/null && return 0
+  echo "setup: could not install $*: apt-get failed both from the updated suites and from $VERSION_CODENAME alone (see its messages above)" >&2
+  return 1
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
   fi
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  update_indexes
+  install_missing "${missing[@]}"
 fi
 
 # 32-bit Wine is a 32-bit Linux program. A kernel booted without IA-32
@@ -42,7 +68,7 @@ emulate_32bit() {
       echo "deb http://deb.debian.org/debian bookworm-backports main" >/etc/apt/sources.list.d/bookworm-backports.list
       suite=(-t bookworm-backports)
     fi
-    apt-get update -qq || return
+    update_indexes
     apt-get install -y -qq --no-install-recommends "${suite[@]}" qemu-user-static >/dev/null || return
   fi
   mountpoint -q "$binfmt" || mount -t binfmt_misc binfmt_misc "$binfmt"
