@@ -1,6 +1,8 @@
 // The placement commands; see placement.h.
 #include "inventory/placement.h"
 
+#include "inventory/shell_windows.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -28,18 +30,6 @@ const PlacementRule& RuleFor(Placement placement) {
   for (const auto& rule : kRules)
     if (rule.placement == placement) return rule;
   return kRules[0];
-}
-
-// The shell's own windows that may be in front: the taskbar, on the main
-// monitor and on the others, and the layer that holds the desktop's icons
-// once Explorer has moved them in front of the wallpaper.
-constexpr std::string_view kShellClasses[] = {"Shell_TrayWnd", "Shell_SecondaryTrayWnd", "WorkerW"};
-
-bool IsDesktopOrTaskbar(WindowSystem& ws, Hwnd hwnd) {
-  if (hwnd == ws.GetDesktopWindow() || hwnd == ws.GetShellWindow()) return true;
-  std::string className;
-  ws.GetClassNameW(hwnd, className, 64);
-  return std::find(std::begin(kShellClasses), std::end(kShellClasses), className) != std::end(kShellClasses);
 }
 
 // Placing or restoring a window sends its thread messages and waits for the
