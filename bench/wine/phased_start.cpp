@@ -120,7 +120,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   stamps.Take(Stamp::Built);
   hovrel::frmMain main(windowSystem, shell, files, forms, form);
   hovrel::bench::StampingEvents events(main, stamps);
-  form.Load(events);
+  form.Load(events, SW_SHOWNORMAL);
   stamps.Take(Stamp::Shown);
   return form.RunMessageLoop();
 }

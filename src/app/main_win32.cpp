@@ -11,13 +11,14 @@
 // After our headers: see window_system.h.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
   hovrel::Win32WindowSystem windowSystem;
   hovrel::Win32Shell shell;
   hovrel::Win32ProgramFiles files;
   hovrel::Win32Forms forms;
   hovrel::Win32Form form(hovrel::kMainForm);
   hovrel::frmMain main(windowSystem, shell, files, forms, form);
-  form.Load(main);
+  // As the program was started: a shortcut may say to run it minimised.
+  form.Load(main, show);
   return form.RunMessageLoop();
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -53,6 +54,8 @@ class FormEvents {
   virtual void Form_DpiChanged() {}
   // A timer started with FormHost::StartTimer has run out.
   virtual void Form_Timer(int /*id*/) {}
+  // Work started with FormHost::RunInBackground has returned.
+  virtual void Form_WorkDone(int /*id*/) {}
   // The shell made its taskbar anew (Explorer restarted): every
   // notification icon it showed is gone.
   virtual void TaskbarCreated() {}
@@ -94,6 +97,11 @@ class FormHost {
   // with 0, as soon as the program is idle. Started again before it runs
   // out, the timer counts from the new start. `id` is not 0.
   virtual void StartTimer(int id, unsigned ms) = 0;
+
+  // Runs `work` on a thread of its own while the window goes on taking input
+  // and painting, and once it has returned raises Form_WorkDone(id). The
+  // work must not touch what the window's thread uses meanwhile.
+  virtual void RunInBackground(int id, std::function<void()> work) = 0;
 
   // Raises Form_Load, then shows the window modal: the program's other
   // windows take no input until this one is unloaded, and only then does the

@@ -24,6 +24,11 @@ class ListBox {
   virtual int ListCount() const = 0;
   // The selected row, -1 for none.
   virtual int ListIndex() const = 0;
+  // Selects that row (-1: none), scrolling it into view.
+  virtual void SetListIndex(int index) = 0;
+  // The row at the top of the view, and scrolling to put one there.
+  virtual int TopIndex() const = 0;
+  virtual void SetTopIndex(int index) = 0;
   // Draws that row again at once, and nothing else; a row that does not
   // exist is passed over. For rows that show something beyond their text.
   virtual void RedrawRow(int index) = 0;
@@ -48,5 +53,22 @@ class ListRefill {
  private:
   ListBox& list_;
 };
+
+// The first row whose item data is `data`, -1 if none has it.
+int RowOfItemData(const ListBox& list, std::uint32_t data);
+
+// Where the user is in a list: the selected row and the row at the top of
+// the view, each known by its item data, so that a refill puts them back
+// where the same items are listed again.
+struct ListPlace {
+  int selected;
+  std::uint32_t selectedData;
+  int top;
+  std::uint32_t topData;
+};
+ListPlace PlaceIn(const ListBox& list);
+// Selects the row of the item selected before, if it is still listed, and
+// scrolls its row of the top back there (the same index where it has gone).
+void ReturnTo(ListBox& list, const ListPlace& place);
 
 }  // namespace hovrel

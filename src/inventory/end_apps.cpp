@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "inventory/shell_windows.h"
+
 namespace hovrel {
 namespace {
 
@@ -39,27 +41,26 @@ int EnumCloseProc(Hwnd hwnd, std::intptr_t lParam) {
   auto& ws = *reinterpret_cast<WindowSystem*>(lParam);
   std::string title;
   ws.GetWindowTextW(hwnd, title, kTitleBufferSize);
-  if (title.find(TargetTitle) != std::string::npos) {
-    std::int32_t unused = 0;
-    // A plain send would wait forever on a hung window, and End Task is what
-    // a user reaches for when a program hangs. Abort-if-hung skips a window
-    // that is not responding, yet still waits for one that asks its user.
-    ws.SendMessageTimeoutW(hwnd, WM_CLOSE, 0, reinterpret_cast<std::intptr_t>(&unused), SMTO_ABORTIFHUNG,
-                           kCloseAnswerWaitMs);
-  }
+  if (title.find(TargetTitle) == std::string::npos) return 1;
+  // No task: asked to close, the shell's desktop answers with Windows' Shut
+  // Down dialog, and an input method's helper window goes, and with it the
+  // typing in its program.
+  if (IsDesktopOrTaskbar(ws, hwnd) || IsInputMethodWindow(ws, hwnd)) return 1;
+  // The window may ask its user (to save, say); its program is in the
+  // background, and only a process let take the foreground brings its
+  // question in front rather than flashing on the taskbar.
+  std::uint32_t process = 0;
+  ws.GetWindowThreadProcessId(hwnd, &process);
+  ws.AllowSetForegroundWindow(process);
+  std::int32_t unused = 0;
+  // A plain send would wait forever on a hung window, and End Task is what
+  // a user reaches for when a program hangs. Abort-if-hung skips a window
+  // that is not responding, yet still waits for one that asks its user.
+  ws.SendMessageTimeoutW(hwnd, WM_CLOSE, 0, reinterpret_cast<std::intptr_t>(&unused), SMTO_ABORTIFHUNG,
+                         kCloseAnswerWaitMs);
   return 1;
 }
 
 }  // namespace modEndApps
-
-bool EndSelectedTask(WindowSystem& ws, const ListBox& lstApp) {
-  const int selected = lstApp.ListIndex();
-  if (selected < 0) {
-    ws.MessageBeep(MB_OK);
-    return false;
-  }
-  modEndApps::EndAppsByTitle(ws, lstApp.List(selected));
-  return true;
-}
 
 }  // namespace hovrel

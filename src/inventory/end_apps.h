@@ -1,12 +1,12 @@
 // End Task: asks every top-level window whose title contains a text to close.
 // The routine works from the text alone, not from a window handle, so two
-// windows with one title both go. Used by frmMain's "End Task".
+// windows with one title both go. Used by frmMain's "End Task", which runs it
+// on a thread of its own: each window may take a minute to answer.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "forms/list_box.h"
 #include "platform/window_system.h"
 
 namespace hovrel {
@@ -17,21 +17,20 @@ namespace modEndApps {
 // units, and so is the text looked for.
 inline constexpr int kTitleBufferSize = 256;
 
-// The text the enumeration looks for; set by each EndAppsByTitle.
+// The text the enumeration looks for; set by each EndAppsByTitle. One run at
+// a time: the caller starts no other until the last has returned.
 extern std::string TargetTitle;
 
 // Asks each top-level window of any program whose title holds `text`
 // (case counts) to close, and waits for each answer before the next window,
-// except that a window which is not responding is skipped.
+// except that a window which is not responding is skipped, and so are the
+// shell's and the input methods' own windows. Each window's process may take
+// the foreground first, to put its question (to save, say) in front.
 void EndAppsByTitle(WindowSystem& ws, const std::string& text);
 
 // EnumWindows callback; lParam carries the WindowSystem. Always goes on.
 int EnumCloseProc(Hwnd hwnd, std::intptr_t lParam);
 
 }  // namespace modEndApps
-
-// The End Task command on the selected row's text. Returns false, after a
-// beep, when no row is selected; true when the list must now be rebuilt.
-bool EndSelectedTask(WindowSystem& ws, const ListBox& lstApp);
 
 }  // namespace hovrel

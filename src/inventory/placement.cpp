@@ -1,12 +1,9 @@
 // The placement commands; see placement.h.
 #include "inventory/placement.h"
 
-#include "inventory/shell_windows.h"
-
-#include <algorithm>
 #include <cstdint>
-#include <string>
-#include <string_view>
+
+#include "inventory/shell_windows.h"
 
 namespace hovrel {
 namespace {
@@ -15,15 +12,16 @@ struct PlacementRule {
   Placement placement;
   bool restoreIfMinimised;
   Hwnd insertAfter;
-  // A window that waits on a dialog of its own is disabled and takes no
-  // keys: switching to it brings the dialog in front and active.
-  bool activatePopup;
+  // Brought to the front, active: the window itself, or for a switch the
+  // window of its program that takes the user's keys.
+  bool toFront;
+  bool usableWindow;
 };
 
 constexpr PlacementRule kRules[] = {
-    {Placement::Top, true, HWND_TOPMOST, false},
-    {Placement::Switch, true, HWND_TOP, true},
-    {Placement::Reset, false, HWND_NOTOPMOST, false},
+    {Placement::Top, true, HWND_TOPMOST, true, false},
+    {Placement::Switch, true, HWND_TOP, true, true},
+    {Placement::Reset, false, HWND_NOTOPMOST, false, false},
 };
 
 const PlacementRule& RuleFor(Placement placement) {
@@ -32,24 +30,65 @@ const PlacementRule& RuleFor(Placement placement) {
   return kRules[0];
 }
 
-// Placing or restoring a window sends its thread messages and waits for the
-// answers, so a hung window would hang the program with it. It is posted the
-// change instead, which it makes once it reads its messages again. Any other
-// window is waited for as before: the posted form leaves the activation to
-// the window's own thread, which then may not take the foreground.
-void Restore(WindowSystem& ws, Hwnd hwnd, bool hung) {
-  if (hung)
-    ws.ShowWindowAsync(hwnd, SW_RESTORE);
-  else
-    ws.ShowWindow(hwnd, SW_RESTORE);
-}
+// Owner chains are short; a longer one is a loop that a window made of its
+// owners while we walked it.
+constexpr int kMostOwners = 32;
 
-void Place(WindowSystem& ws, Hwnd hwnd, Hwnd insertAfter, unsigned flags, bool hung) {
-  ws.SetWindowPos(hwnd, insertAfter, 0, 0, 0, 0, hung ? flags | SWP_ASYNCWINDOWPOS : flags);
+// A visible window that `owner` owns, an enabled one if there is one; 0 for
+// none. A disabled one waits on a window of its own in turn.
+Hwnd VisiblePopup(WindowSystem& ws, Hwnd owner) {
+  struct Search {
+    WindowSystem& ws;
+    Hwnd owner;
+    Hwnd found;
+  } search{ws, owner, 0};
+  ws.EnumWindows(
+      [](Hwnd hwnd, std::intptr_t lParam) {
+        auto& s = *reinterpret_cast<Search*>(lParam);
+        if (s.ws.GetWindow(hwnd, GW_OWNER) != s.owner || !s.ws.IsWindowVisible(hwnd)) return 1;
+        if (s.found == 0 || s.ws.IsWindowEnabled(hwnd)) s.found = hwnd;
+        return s.ws.IsWindowEnabled(hwnd) ? 0 : 1;
+      },
+      reinterpret_cast<std::intptr_t>(&search));
+  return search.found;
 }
 
 }  // namespace
 
+Hwnd UsableWindow(WindowSystem& ws, Hwnd hwnd) {
+  // As Alt+Tab does: from the root owner (older frameworks own their main
+  // window from a hidden one), along the last active pop-ups to the first
+  // that is visible; the last active of a hidden one may be visible.
+  Hwnd walk = hwnd;
+  // Not GetAncestor's root owner: it follows only the owners of pop-ups.
+  for (int step = 0; step < kMostOwners && ws.GetWindow(walk, GW_OWNER) != 0; ++step) walk = ws.GetWindow(walk, GW_OWNER);
+  Hwnd usable = ws.IsWindowVisible(walk) ? walk : hwnd;
+  for (int step = 0; step < kMostOwners; ++step) {
+    const Hwnd popup = ws.GetLastActivePopup(walk);
+    if (popup == walk || popup == 0) break;
+    walk = popup;
+    if (ws.IsWindowVisible(popup)) {
+      usable = popup;
+      break;
+    }
+  }
+  // Disabled, it waits on a window of its own that was never active (an
+  // error shown without activation, say): that one takes the keys.
+  for (int step = 0; step < kMostOwners && !ws.IsWindowEnabled(usable); ++step) {
+    const Hwnd popup = VisiblePopup(ws, usable);
+    if (popup == 0) break;
+    usable = popup;
+  }
+  return usable;
+}
+
+// Placing or restoring another program's window waits for its thread to
+// handle the change, and a busy window (saving, say) would hold the program
+// for as long as it is busy, a hung one for ever; Windows reports a window
+// hung only after 5 s. Every change is posted instead, and the window's
+// thread makes it once it reads its messages. A posted activation happens
+// on that thread, which may not take the foreground on its own: its process
+// is let take it, and the program brings forward what must be in front.
 void PlaceSelectedWindow(WindowSystem& ws, const ListBox& lstApp, Placement placement) {
   const int selected = lstApp.ListIndex();
   if (selected < 0) {
@@ -58,23 +97,28 @@ void PlaceSelectedWindow(WindowSystem& ws, const ListBox& lstApp, Placement plac
   }
   const Hwnd hwnd = lstApp.ItemData(selected);
   const PlacementRule& rule = RuleFor(placement);
-  const bool hung = ws.IsHungAppWindow(hwnd);
   // Read first: restoring or placing the window activates it, and then it
   // is its own last active pop-up.
-  const Hwnd popup = rule.activatePopup ? ws.GetLastActivePopup(hwnd) : 0;
+  const Hwnd front = rule.usableWindow ? UsableWindow(ws, hwnd) : hwnd;
+  std::uint32_t process = 0;
+  ws.GetWindowThreadProcessId(hwnd, &process);
+  ws.AllowSetForegroundWindow(process);
   if (rule.restoreIfMinimised &&
       (static_cast<std::uint32_t>(ws.GetWindowLongW(hwnd, GWL_STYLE)) & WS_MINIMIZE) != 0)
-    Restore(ws, hwnd, hung);
+    ws.ShowWindowAsync(hwnd, SW_RESTORE);
   // No SWP_NOACTIVATE: the window system activates the window it places.
-  Place(ws, hwnd, rule.insertAfter, kPlaceOtherFlags, hung);
-  if (popup != 0) ws.SetForegroundWindow(popup);
+  ws.SetWindowPos(hwnd, rule.insertAfter, 0, 0, 0, 0, kPlaceOtherFlags | SWP_ASYNCWINDOWPOS);
+  if (rule.toFront) ws.SetForegroundWindow(front);
 }
 
-bool ToggleTopmost(WindowSystem& ws, Hwnd hwnd) {
+bool IsTopmost(WindowSystem& ws, Hwnd hwnd) {
+  return (static_cast<std::uint32_t>(ws.GetWindowLongW(hwnd, GWL_EXSTYLE)) & WS_EX_TOPMOST) != 0;
+}
+
+bool PlaceInBand(WindowSystem& ws, Hwnd hwnd, bool topmost) {
   if (hwnd == 0 || IsDesktopOrTaskbar(ws, hwnd)) return false;
-  const auto exStyle = static_cast<std::uint32_t>(ws.GetWindowLongW(hwnd, GWL_EXSTYLE));
-  Place(ws, hwnd, (exStyle & WS_EX_TOPMOST) != 0 ? HWND_NOTOPMOST : HWND_TOPMOST,
-        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE, ws.IsHungAppWindow(hwnd));
+  ws.SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
   return true;
 }
 

@@ -10,12 +10,20 @@ namespace hovrel {
 
 enum class Placement { Top, Reset, Switch };
 
-// With no row selected this only beeps.
+// With no row selected this only beeps. Never waits for the window's thread.
 void PlaceSelectedWindow(WindowSystem& ws, const ListBox& lstApp, Placement placement);
 
-// Moves the window into the topmost band, or out of it if it is there
-// already, without activating it. No window, the desktop and the taskbar are
+// The window of hwnd's program that takes the user's keys when it is
+// switched to: the dialog it waits on, the main window its hidden root
+// window owns, or hwnd itself.
+Hwnd UsableWindow(WindowSystem& ws, Hwnd hwnd);
+
+// The window is in the topmost band.
+bool IsTopmost(WindowSystem& ws, Hwnd hwnd);
+
+// Moves the window into the topmost band, or out of it, without activating
+// it or waiting for its thread. No window, the desktop and the taskbar are
 // left alone; true when the window was moved.
-bool ToggleTopmost(WindowSystem& ws, Hwnd hwnd);
+bool PlaceInBand(WindowSystem& ws, Hwnd hwnd, bool topmost);
 
 }  // namespace hovrel

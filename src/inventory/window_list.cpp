@@ -26,6 +26,15 @@ std::vector<Hwnd> TopLevelWindows(WindowSystem& ws) {
   return windows;
 }
 
+// Windows shows a ghost window, titled "... (Not Responding)", in place of a
+// window that has stopped responding. The ghost is no task: commands on its
+// row would act on the ghost, not on the program; the hung window is listed.
+bool IsGhost(WindowSystem& ws, Hwnd hwnd) {
+  std::string className;
+  ws.GetClassNameW(hwnd, className, 8);
+  return className == "Ghost";
+}
+
 // Hands `list` each window that gets a row, with its title, in z-order.
 // A rebuild and the check whether the list is current read alike.
 template <typename List>
@@ -39,6 +48,7 @@ void ForEachListedWindow(WindowSystem& ws, Hwnd self, bool showOnlyApps, std::ui
     if (length <= 0) continue;
     // A title that grew since its length was read is cut to that length.
     if (ws.GetWindowTextW(current, title, length + 1) <= 0) continue;  // closed meanwhile, or never had a title
+    if (IsGhost(ws, current)) continue;
     list(title, current);
   }
 }
@@ -48,9 +58,13 @@ void ForEachListedWindow(WindowSystem& ws, Hwnd self, bool showOnlyApps, std::ui
 bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t appFilterMask) {
   const auto style = static_cast<std::uint32_t>(ws.GetWindowLongW(hwCurr, GWL_STYLE));
   if (!showOnlyApps) return true;
+  // Windows hides a hung window behind its ghost; to the user it is there.
+  // Asked only of a window the visible style alone keeps out.
+  const bool seen = (style & appFilterMask) == appFilterMask ||
+                    (((style | WS_VISIBLE) & appFilterMask) == appFilterMask && ws.IsHungAppWindow(hwCurr));
   // A cloaked window is out of sight whatever its style says: on another
   // virtual desktop, a suspended app, or a part of the shell.
-  return (style & appFilterMask) == appFilterMask && !ws.IsCloaked(hwCurr);
+  return seen && !ws.IsCloaked(hwCurr);
 }
 
 void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,
@@ -77,12 +91,6 @@ bool WindowListIsCurrent(WindowSystem& ws, const ListBox& lstApp, Hwnd self, boo
   std::sort(listed.begin(), listed.end());
   std::sort(rows.begin(), rows.end());
   return listed == rows;
-}
-
-int RowOfWindow(const ListBox& lstApp, Hwnd hwnd) {
-  for (int row = 0; row < lstApp.ListCount(); ++row)
-    if (lstApp.ItemData(row) == hwnd) return row;
-  return -1;
 }
 
 }  // namespace hovrel

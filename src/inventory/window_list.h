@@ -14,8 +14,9 @@ namespace hovrel {
 // Visible and framed: what the filter lets through.
 inline constexpr std::uint32_t kAppFilterMask = WS_VISIBLE | WS_BORDER;  // 0x10800000
 
-// True when hwCurr passes the filter: with it on, visible, framed and not
-// cloaked; with it off every window does.
+// True when hwCurr passes the filter: with it on, visible (or hung, and so
+// hidden behind the ghost Windows shows for it), framed and not cloaked;
+// with it off every window does.
 bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t appFilterMask);
 
 // Empties lstApp and fills it anew, leaving no row selected. The window
@@ -27,8 +28,5 @@ void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOn
 // rebuild would list now; the list is only read.
 bool WindowListIsCurrent(WindowSystem& ws, const ListBox& lstApp, Hwnd self, bool showOnlyApps,
                          std::uint32_t appFilterMask);
-
-// The row whose item data is hwnd, -1 if the window has none.
-int RowOfWindow(const ListBox& lstApp, Hwnd hwnd);
 
 }  // namespace hovrel

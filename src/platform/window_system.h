@@ -38,6 +38,8 @@ inline constexpr unsigned kPlaceOtherFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWW
 inline constexpr unsigned kPlaceOwnFlags = SWP_NOSIZE | SWP_NOMOVE;                     // 0x3
 
 inline constexpr int SW_RESTORE = 9;
+
+inline constexpr unsigned GW_OWNER = 4;
 inline constexpr unsigned WM_CLOSE = 0x10;
 
 inline constexpr unsigned SMTO_ABORTIFHUNG = 0x2;
@@ -54,7 +56,8 @@ using WindowEnumProc = int (*)(Hwnd hwnd, std::intptr_t lParam);
 
 // Text crosses as UTF-8 here; the Win32 implementation hands the window
 // system UTF-16, whatever the 8-bit code page. Lengths and capacities of
-// titles count UTF-16 units, as the window system does.
+// titles count UTF-16 units, as the window system does. Every call may be
+// made from any thread.
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
@@ -79,6 +82,16 @@ class WindowSystem {
   // The pop-up the window owns that was active last (the dialog it waits
   // on, say), or the window itself when it has none.
   virtual Hwnd GetLastActivePopup(Hwnd hwnd) = 0;
+  // GW_OWNER: the window that owns it, 0 for none.
+  virtual Hwnd GetWindow(Hwnd hwnd, unsigned cmd) = 0;
+  virtual bool IsWindowVisible(Hwnd hwnd) = 0;
+  virtual bool IsWindowEnabled(Hwnd hwnd) = 0;
+  // The thread that made the window, 0 for none; its process's id goes to
+  // `processId`, if given.
+  virtual std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) = 0;
+  // Lets that process take the foreground from this one, which has it
+  // while the user works it.
+  virtual void AllowSetForegroundWindow(std::uint32_t processId) = 0;
   virtual Hwnd GetDesktopWindow() = 0;
   // The shell's desktop window, 0 when no shell runs.
   virtual Hwnd GetShellWindow() = 0;

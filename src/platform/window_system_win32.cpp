@@ -1,6 +1,6 @@
 // user32 behind the WindowSystem interface. Results that the program does not
-// rely on (SetWindowPos, ShowWindow, SetForegroundWindow, MessageBeep) are
-// ignored here on purpose: a stale handle simply makes them do nothing.
+// rely on (SetWindowPos, ShowWindow, SetForegroundWindow,
+// AllowSetForegroundWindow, MessageBeep) are ignored here on purpose: a stale handle simply makes them do nothing.
 #include "platform/window_system_win32.h"
 
 // After our headers: see window_system.h.
@@ -23,10 +23,13 @@ BOOL CALLBACK ForwardEnum(HWND hwnd, LPARAM lParam) {
   return forward->proc(FromHwnd(hwnd), forward->lParam) != 0;
 }
 
-// Reads a text of at most capacity - 1 units with `read` into `buffer`, and
-// hands it over as UTF-8 in `text`; returns the units read.
+// Reads a text of at most capacity - 1 units with `read`, and hands it over
+// as UTF-8 in `text`; returns the units read. One buffer for every text a
+// thread reads, grown to the longest: a rebuild reads a title of each
+// window, and End Task reads them on a thread of its own.
 template <typename Read>
-int ReadText(std::wstring& buffer, int capacity, std::string& text, Read read) {
+int ReadText(int capacity, std::string& text, Read read) {
+  thread_local std::wstring buffer;
   text.clear();
   if (capacity <= 0) return 0;
   if (buffer.size() < static_cast<std::size_t>(capacity)) buffer.resize(static_cast<std::size_t>(capacity));
@@ -45,12 +48,12 @@ std::int32_t Win32WindowSystem::GetWindowLongW(Hwnd hwnd, int index) {
 int Win32WindowSystem::GetWindowTextLengthW(Hwnd hwnd) { return ::GetWindowTextLengthW(ToHwnd(hwnd)); }
 
 int Win32WindowSystem::GetWindowTextW(Hwnd hwnd, std::string& title, int capacity) {
-  return ReadText(buffer_, capacity, title,
+  return ReadText(capacity, title,
                   [&](wchar_t* buffer, int size) { return ::GetWindowTextW(ToHwnd(hwnd), buffer, size); });
 }
 
 int Win32WindowSystem::GetClassNameW(Hwnd hwnd, std::string& name, int capacity) {
-  return ReadText(buffer_, capacity, name,
+  return ReadText(capacity, name,
                   [&](wchar_t* buffer, int size) { return ::GetClassNameW(ToHwnd(hwnd), buffer, size); });
 }
 
@@ -68,6 +71,21 @@ void Win32WindowSystem::SetForegroundWindow(Hwnd hwnd) { ::SetForegroundWindow(T
 Hwnd Win32WindowSystem::GetForegroundWindow() { return FromHwnd(::GetForegroundWindow()); }
 
 Hwnd Win32WindowSystem::GetLastActivePopup(Hwnd hwnd) { return FromHwnd(::GetLastActivePopup(ToHwnd(hwnd))); }
+
+Hwnd Win32WindowSystem::GetWindow(Hwnd hwnd, unsigned cmd) { return FromHwnd(::GetWindow(ToHwnd(hwnd), cmd)); }
+
+bool Win32WindowSystem::IsWindowVisible(Hwnd hwnd) { return ::IsWindowVisible(ToHwnd(hwnd)) != FALSE; }
+
+bool Win32WindowSystem::IsWindowEnabled(Hwnd hwnd) { return ::IsWindowEnabled(ToHwnd(hwnd)) != FALSE; }
+
+std::uint32_t Win32WindowSystem::GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) {
+  DWORD process = 0;
+  const DWORD thread = ::GetWindowThreadProcessId(ToHwnd(hwnd), &process);
+  if (processId != nullptr) *processId = process;
+  return thread;
+}
+
+void Win32WindowSystem::AllowSetForegroundWindow(std::uint32_t processId) { ::AllowSetForegroundWindow(processId); }
 
 Hwnd Win32WindowSystem::GetDesktopWindow() { return FromHwnd(::GetDesktopWindow()); }
 

@@ -2,8 +2,6 @@
 // window manager's cloaking from dwmapi.
 #pragma once
 
-#include <string>
-
 #include "platform/window_system.h"
 
 namespace hovrel {
@@ -21,6 +19,11 @@ class Win32WindowSystem final : public WindowSystem {
   void SetForegroundWindow(Hwnd hwnd) override;
   Hwnd GetForegroundWindow() override;
   Hwnd GetLastActivePopup(Hwnd hwnd) override;
+  Hwnd GetWindow(Hwnd hwnd, unsigned cmd) override;
+  bool IsWindowVisible(Hwnd hwnd) override;
+  bool IsWindowEnabled(Hwnd hwnd) override;
+  std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) override;
+  void AllowSetForegroundWindow(std::uint32_t processId) override;
   Hwnd GetDesktopWindow() override;
   Hwnd GetShellWindow() override;
   bool IsHungAppWindow(Hwnd hwnd) override;
@@ -30,11 +33,6 @@ class Win32WindowSystem final : public WindowSystem {
                            unsigned timeoutMs, std::uintptr_t* result) override;
   std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) override;
   void MessageBeep(unsigned type) override;
-
- private:
-  // One buffer for every text read, grown to the longest: a rebuild reads
-  // a title of each window.
-  std::wstring buffer_;
 };
 
 }  // namespace hovrel

@@ -16,10 +16,16 @@ namespace {
 
 constexpr int kAddIconTimer = 1;
 constexpr int kLookAgainTimer = 2;
-constexpr int kComeBackTimer = 3;
+constexpr int kBandTimer = 3;
+constexpr int kEndTaskWork = 1;
 // Many programs close a moment after they are asked (from a timer, or a
 // close they post themselves); End Task looks at the desktop again then.
 constexpr unsigned kLateCloseMs = 500;
+// A window is posted its move between the bands, and makes it when its
+// thread reads its messages: its row is drawn again once it has, looked for
+// this often and, for a window that never gets to it, at most this often.
+constexpr unsigned kBandLookMs = 50;
+constexpr int kBandLooks = 100;
 
 struct Wiring {
   CommandId source;
@@ -79,15 +85,11 @@ void frmMain::Form_Paint() { FindAllApps(); }
 // A composited desktop keeps a picture of every window, and shows the
 // uncovered window without asking it to paint: the repaint's rebuild would
 // then hardly ever run. A user coming back sees the windows as they are now.
-// Looked at once the painting the activation brings is done: a window
-// restored or uncovered has just been rebuilt by its repaint.
-void frmMain::Form_Activate() { form_.StartTimer(kComeBackTimer, 0); }
+// Looked at here, before the click that brought the window back is handled,
+// so that both clicks of a double-click land on the same rows.
+void frmMain::Form_Activate() { RefreshIfChanged(); }
 
-void frmMain::Form_Resize() {
-  // Hidden, the window leaves the taskbar too; only the icon can bring it
-  // back, so without one it stays minimised where the user can find it.
-  if (HidesOnResize(form_.WindowState(), IconPresent())) form_.Hide();
-}
+void frmMain::Form_Resize() { HideIfMinimised(); }
 
 void frmMain::Form_MouseMove(const MouseMoveEvent& event) {
   // A real pointer move over the window carries its position, not an
@@ -113,8 +115,21 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::Form_Timer(int id) {
-  if (id == kAddIconTimer && trayIcon_) trayIcon_->Add();
-  if (id == kLookAgainTimer || id == kComeBackTimer) RefreshIfChanged();
+  if (id == kAddIconTimer && trayIcon_) {
+    trayIcon_->Add();
+    // Started minimised (a shortcut set to run so), the window was
+    // minimised before there was an icon to bring it back.
+    HideIfMinimised();
+  }
+  if (id == kLookAgainTimer) RefreshIfChanged();
+  if (id == kBandTimer) LookAtBand();
+}
+
+void frmMain::Form_WorkDone(int id) {
+  if (id != kEndTaskWork) return;
+  endingTasks_ = false;
+  FindAllApps();
+  form_.StartTimer(kLookAgainTimer, kLateCloseMs);
 }
 
 void frmMain::Form_DpiChanged() {
@@ -147,10 +162,18 @@ void frmMain::btnReset_Click() { MoveBetweenBands(Placement::Reset); }
 
 void frmMain::btnSwitch_Click() { PlaceSelectedWindow(ws_, lstApp_, Placement::Switch); }
 
+// Each window asked may ask its user in turn and be waited for, up to a
+// minute: the windows are asked on a thread of their own, and the program
+// goes on meanwhile. One run at a time.
 void frmMain::btnEnd_Click() {
-  if (!EndSelectedTask(ws_, lstApp_)) return;
-  FindAllApps();
-  form_.StartTimer(kLookAgainTimer, kLateCloseMs);
+  const int selected = lstApp_.ListIndex();
+  if (selected < 0 || endingTasks_) {
+    ws_.MessageBeep(MB_OK);
+    return;
+  }
+  endingTasks_ = true;
+  form_.RunInBackground(kEndTaskWork,
+                        [&ws = ws_, text = lstApp_.List(selected)] { modEndApps::EndAppsByTitle(ws, text); });
 }
 
 void frmMain::btnRefresh_Click() { FindAllApps(); }
@@ -221,7 +244,11 @@ void frmMain::Hotkey_PinForeground() {
     mnuAlwaysOnTop_Click();
     return;
   }
-  if (ToggleTopmost(ws_, front)) lstApp_.RedrawRow(RowOfWindow(lstApp_, front));
+  // Pressed again before a busy window has made the last move, the shortcut
+  // takes back that move rather than the band the window is still in.
+  const bool moving = bandWatch_.looksLeft > 0 && bandWatch_.window == front;
+  const bool topmost = !(moving ? bandWatch_.topmost : IsTopmost(ws_, front));
+  if (PlaceInBand(ws_, front, topmost)) RedrawRowOnceMoved(front, topmost);
 }
 
 void frmMain::FindAllApps() {
@@ -231,13 +258,42 @@ void frmMain::FindAllApps() {
 
 void frmMain::RefreshIfChanged() {
   // Unchanged, the list is left alone, and with it the user's selection.
-  if (!WindowListIsCurrent(ws_, lstApp_, form_.hWnd(), form_.Checked(CommandId::mnuShowOnlyApp), AppFilterMask))
-    FindAllApps();
+  if (WindowListIsCurrent(ws_, lstApp_, form_.hWnd(), form_.Checked(CommandId::mnuShowOnlyApp), AppFilterMask))
+    return;
+  // The user did not ask for this rebuild, and may be about to click.
+  const ListPlace place = PlaceIn(lstApp_);
+  FindAllApps();
+  ReturnTo(lstApp_, place);
+}
+
+void frmMain::HideIfMinimised() {
+  // Hidden, the window leaves the taskbar too; only the icon can bring it
+  // back, so without one it stays minimised where the user can find it.
+  if (HidesOnResize(form_.WindowState(), IconPresent())) form_.Hide();
 }
 
 void frmMain::MoveBetweenBands(Placement placement) {
+  const int selected = lstApp_.ListIndex();
   PlaceSelectedWindow(ws_, lstApp_, placement);
-  lstApp_.RedrawRow(lstApp_.ListIndex());
+  if (selected >= 0) RedrawRowOnceMoved(lstApp_.ItemData(selected), placement == Placement::Top);
+}
+
+void frmMain::RedrawRowOnceMoved(Hwnd hwnd, bool topmost) {
+  bandWatch_ = {hwnd, topmost, kBandLooks};
+  form_.StartTimer(kBandTimer, 0);
+}
+
+void frmMain::LookAtBand() {
+  if (bandWatch_.looksLeft <= 0) return;
+  // A window that has gone (it has no thread) moves no more.
+  const bool moving = IsTopmost(ws_, bandWatch_.window) != bandWatch_.topmost &&
+                      ws_.GetWindowThreadProcessId(bandWatch_.window, nullptr) != 0;
+  if (moving && --bandWatch_.looksLeft > 0) {
+    form_.StartTimer(kBandTimer, kBandLookMs);
+    return;
+  }
+  bandWatch_.looksLeft = 0;
+  lstApp_.RedrawRow(RowOfItemData(lstApp_, bandWatch_.window));
 }
 
 void frmMain::SetTopMost(bool onTop) {

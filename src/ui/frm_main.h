@@ -33,6 +33,7 @@ class frmMain final : public FormEvents {
   void Form_MouseMove(const MouseMoveEvent& event) override;
   void Form_Unload() override;
   void Form_Timer(int id) override;
+  void Form_WorkDone(int id) override;
   void Form_DpiChanged() override;
   void TaskbarCreated() override;
   void Command(CommandId id) override;
@@ -66,7 +67,8 @@ class frmMain final : public FormEvents {
 
   // Empties the list and fills it anew with the filter as checked.
   void FindAllApps();
-  // FindAllApps, but only if the list no longer shows what it would list.
+  // FindAllApps, but only if the list no longer shows what it would list;
+  // the selected window stays selected and the view where it was.
   void RefreshIfChanged();
 
   std::uint32_t AppFilterMask = 0;
@@ -79,6 +81,12 @@ class frmMain final : public FormEvents {
   // Top and Reset: the selected row's window changes band, and the row shows it.
   void MoveBetweenBands(Placement placement);
   bool IconPresent() const { return trayIcon_ && trayIcon_->Present(); }
+  // Minimised, the window goes to the notification area while the icon is there.
+  void HideIfMinimised();
+  // Draws the window's row again once the window is in the band it was
+  // posted to, which its own thread moves it into.
+  void RedrawRowOnceMoved(Hwnd hwnd, bool topmost);
+  void LookAtBand();
 
   WindowSystem& ws_;
   Shell& shell_;
@@ -87,6 +95,14 @@ class frmMain final : public FormEvents {
   FormHost& form_;
   ListBox& lstApp_;
   std::optional<TrayIcon> trayIcon_;
+  // End Task's windows are being asked, on a thread of their own.
+  bool endingTasks_ = false;
+  // The window whose row waits for its move between the bands.
+  struct BandWatch {
+    Hwnd window;
+    bool topmost;
+    int looksLeft;
+  } bandWatch_{0, false, 0};
 };
 
 }  // namespace hovrel

@@ -64,19 +64,6 @@ Action PinInFront(const std::function<Hwnd(Program&)>& front, int times = 1) {
     for (int i = 0; i < times; ++i) p.main.Command(CommandId::hkPinForeground);
   };
 }
-Action PinInFrontOfClass(const char* className) {
-  return PinInFront([=](Program& p) {
-    return p.desktop.Add(sim::WindowOptions{"", sim::kFramedStyle, sim::CloseAnswer::Closes, sim::kNotPlaced, className});
-  });
-}
-
-// The action on a target that has stopped reading its messages.
-Action Hung(const Action& action) {
-  return [=](Program& p) {
-    p.desktop.Hang(p.target);
-    action(p);
-  };
-}
 
 // The target's row selected, no row, or the target's row after its window has gone.
 enum class Row { Selected, None, Gone };
@@ -86,7 +73,7 @@ std::string Effect(const Action& action, Row row, float twipsPerPixel) {
   Program p;
   p.form.twipsPerPixelX = twipsPerPixel;
   p.form.Load(p.main);
-  if (row != Row::None) p.list.Select(p.list.Find("Target window"));
+  if (row != Row::None) p.list.SetListIndex(p.list.Find("Target window"));
   if (row == Row::Gone) p.desktop.Remove(p.target);
   p.form.SetWindowState(kWindowMinimised);
   const Hwnd late = p.desktop.Add("Late window");
@@ -102,6 +89,14 @@ std::string Effect(const Action& action, Row row, float twipsPerPixel) {
       if (window.loaded) window.events().Command(id);
   };
   p.Do(action);
+  // A row redrawn before its window has moved would show it as it was.
+  p.list.redrawn.clear();
+  // The other programs read their messages, the background work runs to its end, and every timer runs out.
+  p.Do([](Program& q) {
+    q.desktop.RunWindowThreads();
+    q.form.FinishWork();
+    q.form.RunIdleTimers(true);
+  });
   const auto placed = [&](Hwnd hwnd) {
     const Hwnd after = p.desktop.Options(hwnd).placedAfter;
     return after == HWND_TOPMOST ? "topmost" : after == HWND_NOTOPMOST ? "not topmost" : after == HWND_TOP ? "at the top" : "";
@@ -109,9 +104,10 @@ std::string Effect(const Action& action, Row row, float twipsPerPixel) {
   note(p.desktop.beeps > 0, "beep");
   note(p.desktop.Exists(p.target) && !(p.desktop.Options(p.target).style & WS_MINIMIZE), "restored");
   note(p.desktop.Options(p.target).placedAfter != sim::kNotPlaced, std::string("placed ") + placed(p.target));
-  // A hung window is only posted its change; the program waits for any other.
-  note(p.desktop.Options(p.target).placedFlags & SWP_ASYNCWINDOWPOS, "posted");
-  note(p.desktop.froze, "waited for a hung window");
+  // Busy or hung, another program's window would hold the program.
+  note(p.desktop.froze, "waited on another program");
+  // Its question (to save, say) would stay behind, flashing on the taskbar.
+  note(p.desktop.closeRequestsWithoutForeground > 0, "asked from behind");
   note(p.desktop.activated == p.target, "activated");
   note(std::ranges::any_of(p.desktop.placed, [&](Hwnd hwnd) { return hwnd != p.target && hwnd != p.form.hWnd(); }),
        "another window placed");
@@ -146,10 +142,10 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
       {"Switch to", Click(CommandId::btnSwitch), "restored placed at the top activated", ""},
       {"File Switch to", Click(CommandId::mnuSwitch), "restored placed at the top activated", ""},
       {"double-click on a row", Click(CommandId::lstApp), "restored placed at the top activated", ""},
-      {"Top Window on a hung window", Hung(Click(CommandId::btnTop)), "restored placed topmost posted activated row redrawn", "row redrawn"},
-      {"Reset Window on a hung window", Hung(Click(CommandId::btnReset)), "placed not topmost posted activated row redrawn", "row redrawn"},
       {"End Task", Click(CommandId::btnEnd), "closed rebuilt", "rebuilt"},
       {"File End Task", Click(CommandId::mnuEndTask), "closed rebuilt", "rebuilt"},
+      {"End Task while the last still runs", [](Program& p) { p.main.Command(CommandId::btnEnd), p.main.Command(CommandId::mnuEndTask); },
+       "beep closed rebuilt", "beep rebuilt"},
       {"Refresh", Click(CommandId::btnRefresh), "rebuilt", nullptr},
       {"View Refresh", Click(CommandId::mnuRefresh), "rebuilt", nullptr},
       {"repaint", [](Program& p) { p.main.Form_Paint(); }, "rebuilt", nullptr},
@@ -158,7 +154,6 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
       // The shortcut toggles the band of the window in front, without activating it.
       {"Ctrl+Win+T", PinInFront([](Program& p) { return p.target; }), "placed topmost row redrawn", nullptr},
       {"Ctrl+Win+T twice", PinInFront([](Program& p) { return p.target; }, 2), "placed not topmost row redrawn", nullptr},
-      {"Ctrl+Win+T on a hung window", Hung(PinInFront([](Program& p) { return p.target; })), "placed topmost posted row redrawn", nullptr},
       {"Ctrl+Win+T on itself", PinInFront([](Program& p) { return p.form.hWnd(); }), "own window topmost checked", nullptr},
       {"Ctrl+Win+T on itself twice", PinInFront([](Program& p) { return p.form.hWnd(); }, 2), "own window not topmost", nullptr},
       {"Ctrl+Win+T on nothing", PinInFront([](Program& p) {
@@ -168,9 +163,6 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
       {"Ctrl+Win+T on the desktop", PinInFront([](Program&) { return sim::SimulatedDesktop::kDesktopWindow; }), "", nullptr},
       {"Ctrl+Win+T on the shell's desktop",
        PinInFront([](Program& p) { return p.desktop.shellWindow = p.desktop.Add("Program Manager"); }), "", nullptr},
-      {"Ctrl+Win+T on the taskbar", PinInFrontOfClass("Shell_TrayWnd"), "", nullptr},
-      {"Ctrl+Win+T on another monitor's taskbar", PinInFrontOfClass("Shell_SecondaryTrayWnd"), "", nullptr},
-      {"Ctrl+Win+T on the desktop's icons", PinInFrontOfClass("WorkerW"), "", nullptr},
       {"File Exit", Click(CommandId::mnuExit), "icon AD ended", nullptr},
       {"icon menu Exit", Click(CommandId::popExit), "icon AD ended", nullptr},
       {"close box", [](Program& p) { p.form.Unload(); }, "icon AD ended", nullptr},
@@ -200,10 +192,8 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
          p.shell.startsPrograms = false;
          p.main.Command(CommandId::mnuReadMe);
        }, "open C:\\Program Files\\Quarrow\\readme.txt (null) (null) 1", nullptr},
-      {"coming back from another program", [](Program& p) {
-         p.main.Form_Activate();
-         p.form.RunIdleTimers();
-       }, "rebuilt", nullptr},
+      // At once, before the click that brought the window back is handled.
+      {"coming back from another program", [](Program& p) { p.main.Form_Activate(); }, "rebuilt", nullptr},
       {"Hovrel Home Page", Click(CommandId::mnuHome), web("http://quarrow.example/hovrel"), nullptr},
       {"Product News", Click(CommandId::mnuNews), web("http://quarrow.example/news"), nullptr},
       {"Free Downloads", Click(CommandId::mnuDownload), web("http://quarrow.example/download"), nullptr},
@@ -227,6 +217,35 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
     EXPECT_EQ(Effect(Click(id), Row::Selected, 15), "") << "id " << static_cast<int>(id);
 }
 
+TEST(FrmMain, RebuildsTheUserDidNotAskForKeepTheSelectedWindowAndTheViewTheOthersClearThem) {
+  const std::tuple<const char*, Action, bool> cases[] = {  // name, action, keeps
+      {"coming back from another program", [](Program& p) { p.main.Form_Activate(); }, true},
+      {"the look after End Task", [](Program& p) { p.form.RunIdleTimers(true); }, true},
+      {"repaint", [](Program& p) { p.main.Form_Paint(); }, false},
+      {"Refresh", Click(CommandId::btnRefresh), false},
+      {"View Hide Processes", Click(CommandId::mnuShowOnlyApp), false},
+      {"End Task", [](Program& p) { p.main.Command(CommandId::btnEnd), p.form.FinishWork(); }, false},
+  };
+  for (const auto& [name, action, keeps] : cases) {
+    Program p;
+    for (int i = 10; i < 40; ++i) p.desktop.Add("Window " + std::to_string(i));
+    p.form.Load(p.main);
+    // End Task on a window that refuses, then the user picks a row far down.
+    p.desktop.Change(p.target).closeAnswer = sim::CloseAnswer::Refuses;
+    p.list.SetListIndex(p.list.Find("Target window"));
+    p.main.Command(CommandId::btnEnd), p.form.FinishWork();
+    p.list.SetListIndex(p.list.Find("Window 35"));
+    p.list.SetTopIndex(p.list.Find("Window 20"));
+    // A window opens whose row comes first, and another row's title changes.
+    p.desktop.Add("A new window");
+    p.desktop.Change(p.list.ItemData(p.list.Find("Window 30"))).title = "Window 30 saved";
+    action(p);
+    ASSERT_TRUE(p.Listed(p.desktop.ZOrder().front())) << name << ": not rebuilt";
+    EXPECT_EQ(p.list.ListIndex() < 0 ? "" : p.list.List(p.list.ListIndex()), keeps ? "Window 35" : "") << name;
+    EXPECT_EQ(p.list.List(p.list.TopIndex()), keeps ? "Window 20" : "A new window") << name;
+  }
+}
+
 TEST(FrmMain, LoadListsTheFilteredDesktopAndAddsItsIcon) {
   Program p;
   p.form.Load(p.main);
@@ -242,6 +261,12 @@ TEST(FrmMain, LoadListsTheFilteredDesktopAndAddsItsIcon) {
   record.push_back(0);
   record.resize(152, ' ');
   EXPECT_EQ(std::vector<std::uint8_t>(p.shell.notifyCalls[0].record.begin(), p.shell.notifyCalls[0].record.end()), record);
+  // Started minimised, it goes to the notification area once the icon is there.
+  Program minimised;
+  minimised.form.startState = kWindowMinimised;
+  minimised.form.Load(minimised.main);
+  EXPECT_EQ(minimised.Requests(), "A");
+  EXPECT_FALSE(minimised.form.Visible()) << "left on the taskbar";
 }
 
 TEST(FrmMain, ANewTaskbarGetsTheSameIconAgainAndTheWindowIsNeverHiddenWithoutOne) {

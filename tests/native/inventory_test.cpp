@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "inventory/end_apps.h"
+#include "inventory/placement.h"
 #include "inventory/window_list.h"
 #include "sim/fake_list_box.h"
 #include "sim/simulated_desktop.h"
@@ -38,14 +39,18 @@ TEST_F(Inventory, WindowList_ListsTheTitledWindowsThatPassSortedEachWithItsOwnHa
              moreNotes = Add("Untitled - Notepad"), popup = Add("frameless popup", sim::kPopupStyle),
              hidden = Add("hidden framed", kFramedStyle & ~WS_VISIBLE), service = Add("hidden service", 0),
              border = Add("border only", WS_VISIBLE | WS_BORDER), minimised = Add("minimised", kFramedStyle | WS_MINIMIZE),
-             cloaked = desktop.Add({"cloaked", kFramedStyle, CloseAnswer::Closes, sim::kNotPlaced, "Sim", true});
+             cloaked = desktop.Add({"cloaked", kFramedStyle, CloseAnswer::Closes, sim::kNotPlaced, "Sim", true}),
+             hungBehindGhost = Add("hung", kFramedStyle & ~WS_VISIBLE, CloseAnswer::Hangs);
+  const Hwnd hiddenHungService = Add("hidden hung service", 0, CloseAnswer::Hangs);
+  desktop.Add(sim::WindowOptions{.title = "hung (Not Responding)", .className = "Ghost"});
   Add("");
   // Of two equal titles, the one higher in the z-order is read first.
-  EXPECT_EQ(Rebuild(true), (Rows{{"alpha", alpha}, {"border only", border}, {"minimised", minimised},
+  EXPECT_EQ(Rebuild(true), (Rows{{"alpha", alpha}, {"border only", border}, {"hung", hungBehindGhost}, {"minimised", minimised},
                                  {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes}, {"Zulu", zulu}}));
-  list.Select(0);
+  list.SetListIndex(0);
   EXPECT_EQ(Rebuild(false), (Rows{{"alpha", alpha}, {"border only", border}, {"cloaked", cloaked}, {"frameless popup", popup},
-                                  {"hidden framed", hidden}, {"hidden service", service}, {"minimised", minimised},
+                                  {"hidden framed", hidden}, {"hidden hung service", hiddenHungService},
+                                  {"hidden service", service}, {"hung", hungBehindGhost}, {"minimised", minimised},
                                   {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes}, {"Zulu", zulu}}));
   EXPECT_EQ(list.ListIndex(), -1);
   EXPECT_EQ(list.rowsAddedWhileDrawing, 0) << "rows added with redraw on";
@@ -62,7 +67,7 @@ TEST_F(Inventory, WindowList_RowsShowTheTitleAsReadCutToTheLengthFirstReported) 
   for (const auto& [title, titleWhenRead, row] : cases) {
     const Hwnd hwnd = Add(title);
     desktop.afterEachRead = [&](std::string_view op, Hwnd read) {
-      if (read == hwnd && op == "GetWindowTextLengthW") desktop.Retitle(hwnd, titleWhenRead);
+      if (read == hwnd && op == "GetWindowTextLengthW") desktop.Change(hwnd).title = titleWhenRead;
     };
     EXPECT_TRUE(Rebuild() == (row.empty() ? Rows{} : Rows{{row, hwnd}})) << title.substr(0, 20) << " read as " << titleWhenRead.substr(0, 20);
     desktop.Remove(hwnd);
@@ -73,8 +78,8 @@ TEST(WindowList, IsCurrentUntilTheWindowsItWouldListOrTheirTitlesChange) {
   const std::pair<const char*, std::function<void(sim::SimulatedDesktop&, Hwnd, Hwnd, Hwnd)>> cases[] = {
       // what happens; only the last makes the list stale
       {"a hidden window opens", [](auto& d, Hwnd, Hwnd, Hwnd) { d.Add("hidden", 0); }},
-      {"the program's own title changes", [](auto& d, Hwnd self, Hwnd, Hwnd) { d.Retitle(self, "new"); }},
-      {"two windows swap titles", [](auto& d, Hwnd, Hwnd a, Hwnd b) { d.Retitle(a, "B"), d.Retitle(b, "A"); }},
+      {"the program's own title changes", [](auto& d, Hwnd self, Hwnd, Hwnd) { d.Change(self).title = "new"; }},
+      {"two windows swap titles", [](auto& d, Hwnd, Hwnd a, Hwnd b) { d.Change(a).title = "B", d.Change(b).title = "A"; }},
   };
   for (const auto& [name, change] : cases) {
     sim::SimulatedDesktop desktop;
@@ -111,21 +116,52 @@ TEST_F(Inventory, WindowList_WindowsDestroyedDuringTheRebuildHideNoneOfTheOthers
   EXPECT_EQ(Rebuild().size(), 50u);
 }
 
-TEST_F(Inventory, EndTask_AsksEveryWindowWhoseTitleHoldsTheRowsTextWithItsCaseUpToTheTitles255thCharacter) {
-  const std::pair<std::string, bool> cases[] = {  // title, asked to close
-      {"Hovrel", true},  // another window of the selected row's title
-      {"My Hovrel notes", true}, {"Hovrel Отчёт", true}, {"hovrel", false}, {"HOVREL", false}, {"ovrel", false}, {"", false},
-      {std::string(249, 'z') + "Hovrel", true}, {std::string(250, 'z') + "Hovrel", false},
-      {"Hovrel", true},  // the selected row's own window: highest, so read first
+TEST(Switch, ReachesTheWindowThatTakesTheKeysAsAltTabDoes) {
+  struct Window { int owner, visible, enabled, lastActive; };  // by index in the case's list; -1: none
+  const std::tuple<const char*, std::vector<Window>, int, int> cases[] = {  // name, windows, switched to, takes the keys
+      {"a window of its own", {{-1, 1, 1, -1}}, 0, 0},
+      {"a disabled window's dialog, active last", {{-1, 1, 0, 2}, {0, 1, 1, -1}, {0, 1, 1, -1}}, 0, 2},
+      {"a dialog never active, shown while its owner was disabled", {{-1, 1, 0, -1}, {0, 0, 1, -1}, {0, 1, 1, -1}, {0, 1, 0, -1}}, 0, 2},
+      {"the dialog of a disabled dialog", {{-1, 1, 0, -1}, {0, 1, 0, -1}, {1, 1, 1, -1}}, 0, 2},
+      {"the main window a hidden root owns", {{-1, 0, 1, 1}, {0, 1, 1, -1}, {0, 1, 1, -1}}, 1, 1},
+      {"the main window of a hidden root that was never active", {{-1, 0, 1, -1}, {0, 1, 1, -1}}, 1, 1},
+      {"the dialog a hidden root owns beside its disabled main window", {{-1, 0, 1, 2}, {0, 1, 0, -1}, {0, 1, 1, -1}}, 1, 2},
+      {"past a last active pop-up since hidden, to its own", {{-1, 1, 1, 1}, {0, 0, 1, 2}, {1, 1, 1, -1}}, 0, 2},
+      {"itself, when its last active pop-up is hidden", {{-1, 1, 1, 1}, {0, 0, 1, -1}}, 0, 0},
+  };
+  for (const auto& [name, windows, switched, usable] : cases) {
+    sim::SimulatedDesktop desktop;
+    std::vector<Hwnd> handles;
+    for (const Window& w : windows)
+      handles.push_back(desktop.Add(sim::WindowOptions{.title = "w", .style = w.visible ? kFramedStyle : 0, .owner = w.owner < 0 ? 0 : handles[w.owner],
+                                                       .enabled = w.enabled != 0}));
+    for (std::size_t i = 0; i < windows.size(); ++i)
+      if (windows[i].lastActive >= 0) desktop.Change(handles[i]).lastActivePopup = handles[windows[i].lastActive];
+    EXPECT_EQ(UsableWindow(desktop, handles[switched]), handles[usable]) << name;
+  }
+}
+
+TEST_F(Inventory, EndTask_AsksEveryTaskWhoseTitleHoldsTheRowsTextWithItsCaseUpToTheTitles255thCharacter) {
+  const std::tuple<std::string, bool, std::string> cases[] = {  // title, asked to close, class
+      {"Hovrel", true, "Sim"},  // another window of the selected row's title
+      {"My Hovrel notes", true, "Sim"}, {"Hovrel Отчёт", true, "Sim"}, {"hovrel", false, "Sim"}, {"HOVREL", false, "Sim"},
+      {"ovrel", false, "Sim"}, {"", false, "Sim"}, {std::string(249, 'z') + "Hovrel", true, "Sim"},
+      {std::string(250, 'z') + "Hovrel", false, "Sim"},
+      // No tasks: the taskbars, the desktop's icons and the input methods' helpers.
+      {"Hovrel", false, "Shell_TrayWnd"}, {"Hovrel", false, "Shell_SecondaryTrayWnd"}, {"Hovrel", false, "WorkerW"},
+      {"Hovrel IME", false, "IME"}, {"Hovrel", false, "MSCTFIME UI"}, {"Hovrel", true, "IMEX"},
+      {"Hovrel", false, "Progman"},  // the shell's desktop
+      {"Hovrel", true, "Sim"},  // the selected row's own window: highest, so read first
   };
   std::vector<Hwnd> handles;
-  for (const auto& [title, asked] : cases) handles.push_back(Add(title, 0, CloseAnswer::Refuses));
+  for (const auto& [title, asked, className] : cases)
+    handles.push_back(desktop.Add({title, 0, CloseAnswer::Refuses, sim::kNotPlaced, className}));
+  desktop.shellWindow = handles[handles.size() - 2];
   Rebuild(false);
-  list.Select(list.Find("Hovrel"));
-  ASSERT_EQ(list.ListIndex(), 0) << "the first row is selected like any";
-  EXPECT_TRUE(EndSelectedTask(desktop, list));
+  modEndApps::EndAppsByTitle(desktop, list.List(list.Find("Hovrel")));
   for (std::size_t i = 0; i < handles.size(); ++i)
-    EXPECT_EQ(desktop.CloseRequests(handles[i]), cases[i].second ? 1 : 0) << cases[i].first.substr(0, 20);
+    EXPECT_EQ(desktop.CloseRequests(handles[i]), std::get<1>(cases[i]) ? 1 : 0)
+        << std::get<0>(cases[i]).substr(0, 20) << " of class " << std::get<2>(cases[i]);
   // The program's own window holds the text too, and is asked like any.
   EXPECT_EQ(desktop.CloseRequests(self), 1);
 }
@@ -140,8 +176,7 @@ TEST_F(Inventory, EndTask_CutsTheRowsTextAsATitleBufferHoldsItInUtf16UnitsSoThat
   for (const std::string& title : {letters, letters + longer, twoUnits}) {
     const Hwnd hwnd = Add(title, kFramedStyle, CloseAnswer::Refuses);
     Rebuild();
-    list.Select(list.Find(title));
-    EndSelectedTask(desktop, list);
+    modEndApps::EndAppsByTitle(desktop, list.List(list.Find(title)));
     EXPECT_EQ(desktop.CloseRequests(hwnd), 1) << title.size() << " bytes";
     desktop.Remove(hwnd);
   }

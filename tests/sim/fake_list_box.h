@@ -23,6 +23,7 @@ class FakeListBox final : public ListBox {
   void Clear() override {
     rows_.clear();
     newIndex_ = selected_ = -1;
+    top_ = 0;
   }
   void AddItem(std::string_view text) override {
     if (refillDepth_ == 0) ++rowsAddedWhileDrawing;
@@ -41,6 +42,16 @@ class FakeListBox final : public ListBox {
   std::string List(int index) const override { return At(index) ? At(index)->text : std::string(); }
   int ListCount() const override { return static_cast<int>(rows_.size()); }
   int ListIndex() const override { return selected_; }
+  // As the real one, scrolls a row out of view into it.
+  void SetListIndex(int index) override {
+    selected_ = index < ListCount() ? index : -1;
+    if (selected_ >= 0 && selected_ < top_) top_ = selected_;
+    if (selected_ >= top_ + kRowsInView) top_ = selected_ - kRowsInView + 1;
+  }
+  int TopIndex() const override { return top_; }
+  void SetTopIndex(int index) override {
+    if (index >= 0 && index < ListCount()) top_ = index;
+  }
   void BeginRefill() override { ++refillDepth_; }
   void EndRefill() override { --refillDepth_; }
   void Reserve(int) override {}
@@ -48,7 +59,7 @@ class FakeListBox final : public ListBox {
     if (At(index)) redrawn.push_back(At(index)->data);
   }
 
-  void Select(int index) { selected_ = index < ListCount() ? index : -1; }
+  static constexpr int kRowsInView = 10;
   // Each row's text and item data, top to bottom.
   sim::Rows Rows() const {
     sim::Rows rows;
@@ -88,6 +99,7 @@ class FakeListBox final : public ListBox {
   unsigned long nextSequence_ = 0;
   int newIndex_ = -1;
   int selected_ = -1;
+  int top_ = 0;
   int refillDepth_ = 0;
 };
 

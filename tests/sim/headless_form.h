@@ -36,7 +36,7 @@ class HeadlessForm final : public FormHost {
  public:
   // Not yet loaded: no event has been raised.
   HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms)
-      : desktop_(desktop), form_(form), forms_(forms), hwnd_(desktop.Add(std::string(form.caption), kFramedStyle & ~WS_VISIBLE)) {
+      : desktop_(desktop), form_(form), forms_(forms), hwnd_(desktop.Add(WindowOptions{.title = std::string(form.caption), .style = kFramedStyle & ~WS_VISIBLE, .thread = kProgramThread})) {
     for (const ControlSpec& control : form.controls) captions_[control.name] = std::string(control.caption);
     for (const MenuSpec& item : form.menus)
       if (item.name != kNoCommand) checked_[item.name] = (item.state & kChecked) != 0;
@@ -49,12 +49,15 @@ class HeadlessForm final : public FormHost {
     loaded = true;
     events.Form_Load();
     Show();
+    // The first show takes the state the program was started in.
+    if (startState != kWindowNormal) SetWindowState(startState);
     RunIdleTimers();
   }
-  // Raises the timers due as soon as the program is idle, as it gets there.
-  void RunIdleTimers() {
+  // Raises the timers due as soon as the program is idle, as it gets there;
+  // with `all`, every timer, as their time comes.
+  void RunIdleTimers(bool all = false) {
     for (const auto& [id, ms] : std::exchange(timers_, {}))
-      if (ms == 0) events_->Form_Timer(id);
+      if (ms == 0 || all) events_->Form_Timer(id);
   }
   FormEvents& events() { return *events_; }
   FakeListBox& List() { return list_; }
@@ -64,6 +67,7 @@ class HeadlessForm final : public FormHost {
   // Each menu opened at the pointer, with the foreground window then.
   std::vector<std::pair<CommandId, Hwnd>> popups;
   float twipsPerPixelX = 15;
+  int startState = kWindowNormal;
 
   // FormHost
   Hwnd hWnd() const override { return hwnd_; }
@@ -90,6 +94,15 @@ class HeadlessForm final : public FormHost {
   void Hide() override { visible_ = false; }
   void PopupMenu(CommandId menu) override { popups.emplace_back(menu, desktop_.foreground); }
   void StartTimer(int id, unsigned ms) override { timers_[id] = ms; }
+  // Kept until the test lets it run with FinishWork.
+  void RunInBackground(int id, std::function<void()> work) override { work_.emplace_back(id, std::move(work)); }
+  // Runs the background work started so far, each then raising its event.
+  void FinishWork() {
+    for (auto& [id, work] : std::exchange(work_, {})) {
+      work();
+      events_->Form_WorkDone(id);
+    }
+  }
   // The test plays the user before the show returns.
   void ShowModal(FormEvents& events) override {
     Load(events);
@@ -117,6 +130,7 @@ class HeadlessForm final : public FormHost {
   std::map<CommandId, bool> checked_;
   std::map<CommandId, std::string> captions_;
   std::map<int, unsigned> timers_;  // by id, the milliseconds left
+  std::vector<std::pair<int, std::function<void()>>> work_;
   int windowState_ = kWindowNormal;
   bool visible_ = false;
 };

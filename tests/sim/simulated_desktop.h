@@ -1,7 +1,7 @@
 // A simulated desktop behind WindowSystem: top-level windows in the order
-// they opened, with title, style and icons, restored and shown as the window
-// system would, noting where and how each was last placed, and answering
-// messages (close requests, icon requests) as each test says.
+// they opened, with title, style, icons, owner and thread, restored and shown
+// as the window system would, noting where and how each was last placed, and
+// answering messages (close requests, icon requests) as each test says.
 #pragma once
 
 #include <functional>
@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/window_system.h"
@@ -24,6 +25,8 @@ inline constexpr std::uint32_t kFramedStyle = WS_VISIBLE | WS_BORDER | 0x00C0000
 inline constexpr std::uint32_t kPopupStyle = WS_VISIBLE | 0x80000000;             // WS_POPUP
 
 inline constexpr Hwnd kNotPlaced = 1;
+// The thread of the program's own windows; every other window has one of its own.
+inline constexpr std::uint32_t kProgramThread = 7;
 
 struct WindowOptions {
   std::string title;
@@ -36,7 +39,10 @@ struct WindowOptions {
   // Its icons: WM_GETICON's by kind (0 small, 1 big, 2 small2) and its
   // class's by GCLP_ index (negative).
   std::map<std::intptr_t, std::uint32_t> icons = {};
-  unsigned placedFlags = 0;  // the last SetWindowPos's
+  Hwnd owner = 0;
+  bool enabled = true;
+  Hwnd lastActivePopup = 0;  // 0: the window itself
+  std::uint32_t thread = 0;  // 0: a thread of its own, in a process of its own
 };
 
 class SimulatedDesktop final : public WindowSystem {
@@ -56,11 +62,13 @@ class SimulatedDesktop final : public WindowSystem {
       windows_.erase(hwnd);
     }
   }
-  void Retitle(Hwnd hwnd, std::string title) {
-    if (Window* window = Find(hwnd)) window->options.title = std::move(title);
-  }
-  void Hang(Hwnd hwnd) {
-    if (Window* window = Find(hwnd)) window->options.closeAnswer = CloseAnswer::Hangs;
+
+  // The other windows' threads read their messages: the changes posted to
+  // them are made, in turn.
+  void RunWindowThreads() {
+    runningWindowThreads_ = true;
+    for (auto& change : std::exchange(posted_, {})) change();
+    runningWindowThreads_ = false;
   }
 
   bool Exists(Hwnd hwnd) const { return windows_.count(hwnd) != 0; }
@@ -69,6 +77,12 @@ class SimulatedDesktop final : public WindowSystem {
     static const WindowOptions gone;
     const auto found = windows_.find(hwnd);
     return found == windows_.end() ? gone : found->second.options;
+  }
+  // Changed as the test says; none for a window that has gone.
+  WindowOptions& Change(Hwnd hwnd) {
+    static WindowOptions gone;
+    Window* window = Find(hwnd);
+    return window ? window->options : gone = WindowOptions{};
   }
   const std::string& Title(Hwnd hwnd) const { return Options(hwnd).title; }
   std::vector<Hwnd> ZOrder() const { return {order_.begin(), order_.end()}; }
@@ -86,9 +100,14 @@ class SimulatedDesktop final : public WindowSystem {
   // The shell's desktop, if one is added; the desktop window itself is none of the top-level windows.
   Hwnd shellWindow = 0;
   static constexpr Hwnd kDesktopWindow = 0x10008;  // below every handle Add gives
-  // The program waited for a hung window: a message sent without
-  // abort-if-hung, or a placement that was not posted.
+  // The program waited on another program: a message sent to a hung window
+  // without abort-if-hung, or another thread's window placed or restored in
+  // a form that waits for its thread.
   bool froze = false;
+  // The last process let take the foreground, and the close requests made
+  // to a window whose process had not been let.
+  std::uint32_t allowedForeground = 0;
+  int closeRequestsWithoutForeground = 0;
   // Runs after each read a rebuild makes, given the call's name and window:
   // lets a test change the desktop between any two reads.
   std::function<void(std::string_view op, Hwnd hwnd)> afterEachRead;
@@ -112,19 +131,22 @@ class SimulatedDesktop final : public WindowSystem {
   }
   void SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int, int, int, int, unsigned flags) override {
     placed.push_back(hwnd);
+    if (!Exists(hwnd)) return;
+    if (!(flags & SWP_ASYNCWINDOWPOS)) Wait(hwnd);
+    if (Posted(hwnd, flags & SWP_ASYNCWINDOWPOS, [=, this] { SetWindowPos(hwnd, insertAfter, 0, 0, 0, 0, flags); })) return;
     Window* window = Find(hwnd);
-    if (!window) return;
-    if (!(flags & SWP_ASYNCWINDOWPOS)) Wait(*window);
     window->options.placedAfter = insertAfter;
-    window->options.placedFlags = flags;
     if (flags & SWP_SHOWWINDOW) window->options.style |= WS_VISIBLE;
     if (!(flags & SWP_NOACTIVATE)) Activate(hwnd);
   }
   void ShowWindow(Hwnd hwnd, int cmdShow) override {
-    if (Window* window = Find(hwnd)) Wait(*window);
-    ShowWindowAsync(hwnd, cmdShow);
+    Wait(hwnd);
+    Restore(hwnd, cmdShow);
   }
   void ShowWindowAsync(Hwnd hwnd, int cmdShow) override {
+    if (!Posted(hwnd, true, [=, this] { Restore(hwnd, cmdShow); })) Restore(hwnd, cmdShow);
+  }
+  void Restore(Hwnd hwnd, int cmdShow) {
     Window* window = Find(hwnd);
     if (!window || cmdShow != SW_RESTORE) return;
     window->options.style = (window->options.style & ~WS_MINIMIZE) | WS_VISIBLE;
@@ -134,7 +156,19 @@ class SimulatedDesktop final : public WindowSystem {
     if (Exists(hwnd)) Activate(hwnd);
   }
   Hwnd GetForegroundWindow() override { return foreground; }
-  Hwnd GetLastActivePopup(Hwnd hwnd) override { return hwnd; }
+  Hwnd GetLastActivePopup(Hwnd hwnd) override {
+    const Hwnd popup = Options(hwnd).lastActivePopup;
+    return Exists(popup) ? popup : hwnd;
+  }
+  Hwnd GetWindow(Hwnd hwnd, unsigned) override { return Options(hwnd).owner; }
+  bool IsWindowVisible(Hwnd hwnd) override { return Options(hwnd).style & WS_VISIBLE; }
+  bool IsWindowEnabled(Hwnd hwnd) override { return Exists(hwnd) && Options(hwnd).enabled; }
+  std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) override {
+    const std::uint32_t thread = ThreadOf(hwnd);
+    if (processId) *processId = thread;
+    return thread;
+  }
+  void AllowSetForegroundWindow(std::uint32_t processId) override { allowedForeground = processId; }
   Hwnd GetDesktopWindow() override { return kDesktopWindow; }
   Hwnd GetShellWindow() override { return shellWindow; }
   bool IsHungAppWindow(Hwnd hwnd) override { return Exists(hwnd) && Options(hwnd).closeAnswer == CloseAnswer::Hangs; }
@@ -153,6 +187,7 @@ class SimulatedDesktop final : public WindowSystem {
     if (answer == CloseAnswer::Hangs && !(flags & SMTO_ABORTIFHUNG)) froze = true;
     if (answer == CloseAnswer::Hangs) return false;
     if (result) *result = msg == kGetIcon ? window->options.icons[static_cast<std::intptr_t>(wParam)] : 0;
+    if (msg == WM_CLOSE && allowedForeground != ThreadOf(hwnd)) ++closeRequestsWithoutForeground;
     if (msg == WM_CLOSE && answer == CloseAnswer::Closes) Remove(hwnd);
     return true;
   }
@@ -176,7 +211,18 @@ class SimulatedDesktop final : public WindowSystem {
     return value;
   }
   void Activate(Hwnd hwnd) { foreground = activated = hwnd; }
-  void Wait(const Window& window) { froze = froze || window.options.closeAnswer == CloseAnswer::Hangs; }
+  std::uint32_t ThreadOf(Hwnd hwnd) const {
+    if (!Exists(hwnd)) return 0;
+    return Options(hwnd).thread ? Options(hwnd).thread : hwnd;
+  }
+  // A change posted to another thread's window waits until its thread runs.
+  bool Posted(Hwnd hwnd, bool posted, std::function<void()> change) {
+    if (!posted || runningWindowThreads_ || ThreadOf(hwnd) == kProgramThread) return false;
+    posted_.push_back(std::move(change));
+    return true;
+  }
+  // A placement or restore that waits for the window's thread.
+  void Wait(Hwnd hwnd) { froze = froze || (Exists(hwnd) && ThreadOf(hwnd) != kProgramThread); }
   // A text as the window system counts it, in UTF-16 units: two for a
   // character beyond the basic plane.
   static int Units(const std::string& text) {
@@ -199,6 +245,8 @@ class SimulatedDesktop final : public WindowSystem {
   std::list<Hwnd> order_;  // front = top of the z-order
   std::unordered_map<Hwnd, Window> windows_;
   std::map<std::pair<Hwnd, unsigned>, int> sent_;  // by window and message
+  std::vector<std::function<void()>> posted_;
+  bool runningWindowThreads_ = false;
   Hwnd nextHandle_ = 0x10010;
 };
 

@@ -67,18 +67,20 @@ TEST(HovrelCommands, TopResetSwitchAndEndTaskActOnTheRowsWindowAndEndTaskOnItsTi
   FixtureWindow chinese(UniqueTitle(std::wstring(100, L'文')));
   // Aside, its closing uncovers nothing: no repaint rebuilds the list.
   FixtureWindow late(UniqueTitle(L"closes late"), Kind::Aside, CloseAnswer::Later);
-  // An owner disabled while it waits on its dialog, which was active last.
+  // Owners disabled while they wait on their dialogs: one active last, one
+  // never active, and one of a main window and its dialog owned by a hidden root.
   FixtureWindow owner(UniqueTitle(L"owner")), dialog(UniqueTitle(L"dialog"));
-  ::SetWindowLongPtrW(dialog.hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner.hwnd()));
-  ::EnableWindow(owner.hwnd(), FALSE);
+  FixtureWindow waiting(UniqueTitle(L"waiting")), error(UniqueTitle(L"error"));
+  FixtureWindow root(UniqueTitle(L"root")), main(UniqueTitle(L"main")), mainDialog(UniqueTitle(L"main's dialog"));
+  for (const auto& [owned, by] : {std::pair(&dialog, &owner), {&error, &waiting}, {&main, &root}, {&mainDialog, &root}})
+    ::SetWindowLongPtrW(owned->hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(by->hwnd()));
+  for (const FixtureWindow* hidden : {&root, &error}) ::ShowWindow(hidden->hwnd(), SW_HIDE);
+  for (const FixtureWindow* disabled : {&owner, &waiting, &main}) ::EnableWindow(disabled->hwnd(), FALSE);
   FixtureWindow cover(UniqueTitle(L"cover"));
   RunningApp app(app::WithoutUtf8CodePage());
   ASSERT_TRUE(app.started());
 
-  // With no row selected, Top Window pins nothing; a single click on a row only selects it.
-  app.Click(CommandId::btnTop);
-  ASSERT_TRUE(app.RowFollows(target.hwnd()));
-  for (int row = 0; row < app.Rows(); ++row) EXPECT_FALSE(IsTopmost(app.WindowOf(row))) << "row " << row << " pinned";
+  // A single click on a row only selects it.
   app.ClickRow(app.RowOf(minimised.hwnd()), 1);
   ASSERT_TRUE(app.RowFollows(target.hwnd()));
   EXPECT_TRUE(::IsIconic(minimised.hwnd())) << "a single click on its row switched to it";
@@ -95,16 +97,24 @@ TEST(HovrelCommands, TopResetSwitchAndEndTaskActOnTheRowsWindowAndEndTaskOnItsTi
       << "a double-click on its row left it minimised or behind";
   EXPECT_FALSE(IsTopmost(minimised.hwnd()));
   ::SetForegroundWindow(dialog.hwnd());
-  ::SetForegroundWindow(app.window());
-  app.Select(app.RowOf(owner.hwnd()));
-  app.Click(CommandId::btnSwitch);
-  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog.hwnd(); })) << "Switch left the dialog behind its owner";
+  ::SetForegroundWindow(mainDialog.hwnd());
+  ::ShowWindow(error.hwnd(), SW_SHOWNOACTIVATE);
+  for (const auto& [switched, usable] : {std::pair(&owner, &dialog), std::pair(&waiting, &error), std::pair(&main, &mainDialog)}) {
+    ::SetForegroundWindow(app.window());
+    app.Select(app.RowOf(switched->hwnd()));
+    app.Click(CommandId::btnSwitch);
+    EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == usable->hwnd(); }))
+        << "Switch to " << WideTitle(switched->hwnd()) << " left " << WideTitle(::GetForegroundWindow()) << " in front";
+  }
 
   const HWND lateWindow = late.hwnd();
   for (FixtureWindow* closing : {&twin, &chinese, &late}) {
     app.Select(app.RowOf(closing->hwnd()));
+    const HWND hwnd = closing->hwnd();
     app.Click(CommandId::btnEnd);
-    EXPECT_TRUE(WaitUntil([&] { return !closing->Exists(); })) << WideTitle(closing->hwnd()).substr(0, 40) << " stays";
+    // Its row goes once the run is done; another End Task before then would only beep.
+    EXPECT_TRUE(WaitUntil([&] { return !closing->Exists() && (hwnd == lateWindow || app.RowOf(hwnd) < 0); }))
+        << WideTitle(hwnd).substr(0, 40) << " stays, or its row";
   }
   EXPECT_FALSE(otherTwin.Exists()) << "the other window of the same title stays";
   EXPECT_EQ(decoy.CloseRequests(), 0);
@@ -118,7 +128,7 @@ TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {
   // Wine counts a window as hung once it has read no message for 5 s.
   BusyWindow hung(text + L" hung", CloseAnswer::Closes, true);
   BusyWindow asks(text + L" asks", CloseAnswer::Asks);
-  FixtureWindow selected(text, Kind::Framed, CloseAnswer::Refuses);
+  FixtureWindow selected(text, Kind::Framed, CloseAnswer::Refuses), bystander(UniqueTitle(L"bystander"));
   RunningApp app;
   ASSERT_TRUE(app.started());
   ASSERT_TRUE(IsAbove(asks.window().hwnd(), hung.window().hwnd()) && IsAbove(hung.window().hwnd(), later.window().hwnd()));
@@ -129,11 +139,15 @@ TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {
   HWND question = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (question = asks.window().Question()) != nullptr; })) << "no window was asked to close";
   EXPECT_FALSE(WaitUntil([&] { return later.window().CloseRequests() > 0; }, 1s)) << "the next window was asked before the answer";
+  // A program waiting in a send still answers messages sent to it; only its own loop runs a posted command.
+  EXPECT_TRUE(app.RowFollows(bystander.hwnd())) << "the program is stuck while a window asks its user";
+  const HWND asking = asks.window().hwnd();
   ::PostMessageW(::GetDlgItem(question, IDOK), BM_CLICK, 0, 0);
   // Far below the minute End Task would wait for a window that has not hung.
   EXPECT_TRUE(WaitUntil([&] { return later.window().CloseRequests() == 1 && selected.CloseRequests() == 1; }, 20s))
       << "End Task stuck on the hung window";
-  EXPECT_TRUE(WaitUntil([&] { return !asks.window().Exists(); })) << "the window that asked stayed after OK";
+  EXPECT_TRUE(WaitUntil([&] { return !asks.window().Exists() && app.RowOf(asking) < 0; }))
+      << "the window that asked stayed after OK, or its row did";
   EXPECT_EQ(hung.window().CloseRequests(), 0);
 }
 

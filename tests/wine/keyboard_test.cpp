@@ -2,10 +2,12 @@
 // comes back after a switch, Enter presses the default button, Alt and a
 // letter reach a button or the menu bar, F5 refreshes (F1 is in the package
 // test); and the list kept current: an idle window never rebuilds it, coming
-// back to the program only when the desktop changed, a repaint always.
+// back to the program only when the desktop changed, and then with the
+// selection and the view kept, a repaint always.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "support/app_driver.h"
 #include "support/fixture_windows.h"
@@ -19,6 +21,8 @@ using app::RunningApp;
 TEST(HovrelKeyboard, KeysReachTheirControlsAndCommandsAndTheListIsRebuiltOnlyWhenItMayHaveChanged) {
   // Aside, neither it nor the window opened later covers or uncovers the program, which then paints nothing.
   FixtureWindow target(UniqueTitle(L"keyboard target"), Kind::Aside);
+  std::vector<std::unique_ptr<FixtureWindow>> more;
+  for (int i = 0; i < 12; ++i) more.push_back(std::make_unique<FixtureWindow>(UniqueTitle(L"more"), Kind::Aside));
   std::unique_ptr<FixtureWindow> opened;
   RunningApp app;
   ASSERT_TRUE(app.started());
@@ -32,9 +36,14 @@ TEST(HovrelKeyboard, KeysReachTheirControlsAndCommandsAndTheListIsRebuiltOnlyWhe
     ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Control(next); })) << "Tab to id " << static_cast<int>(next);
   }
   // Another window takes the activation; given it back, the program puts the focus where it was, and
-  // keeps its list and the selection unless a window opened meanwhile.
-  const int row = app.RowOf(target.hwnd());
+  // keeps its list and the selection unless a window opened meanwhile; rebuilt, the same window is
+  // selected and the same row at the top.
+  const int row = app.Rows() - 1;
+  const HWND picked = app.WindowOf(row);
   app.Select(row);
+  app.ScrollTo(row - 6);
+  const HWND atTop = app.WindowOf(app.TopRow());
+  ASSERT_GT(app.TopRow(), 0) << "too few rows to scroll";
   // A rebuild clears the selection. A window whose painting fed itself would rebuild between any two messages it handles.
   for (int message = 0; message < 20; ++message) {
     DWORD_PTR result = 0;
@@ -45,9 +54,12 @@ TEST(HovrelKeyboard, KeysReachTheirControlsAndCommandsAndTheListIsRebuiltOnlyWhe
     ::SetForegroundWindow(target.hwnd());
     ASSERT_TRUE(WaitUntil([&] { return app.Focus() == nullptr; })) << "the program kept the focus";
     if (opens) opened = std::make_unique<FixtureWindow>(UniqueTitle(L"opened meanwhile"), Kind::Aside);
+    if (opens) ::SetWindowTextW(more[0]->hwnd(), UniqueTitle(L"renamed").c_str());
     ::SetForegroundWindow(app.window());
     EXPECT_TRUE(WaitUntil([&] { return app.Focus() == app.Control(CommandId::btnTop); })) << "focus on " << app.Focus();
     EXPECT_TRUE(opens || app.Selected() == row) << "rebuilt, and the selection lost, with nothing changed";
+    EXPECT_EQ(app.WindowOf(app.Selected()), picked) << (opens ? "rebuilt" : "unchanged") << ", another row is selected";
+    EXPECT_EQ(app.WindowOf(app.TopRow()), atTop) << (opens ? "rebuilt" : "unchanged") << ", the list scrolled";
   }
   EXPECT_TRUE(WaitUntil([&] { return app.RowOf(opened->hwnd()) >= 0; })) << "no row for the window that opened meanwhile";
 

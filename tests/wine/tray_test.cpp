@@ -46,6 +46,15 @@ TEST(HovrelTray, MinimisingHidesTheWindowBehindItsIconWhoseClicksBringItBackOrOp
   EXPECT_TRUE(WaitUntil([&] { return taskbar.Requests(app.window()) == "AA"; })) << "the new taskbar got no icon";
 }
 
+TEST(HovrelTray, StartedMinimisedTheWindowGoesBehindItsIcon) {
+  const FixtureWindow row(UniqueTitle(L"started minimised"));
+  const StandInTaskbar taskbar;
+  RunningApp app(L"hovrel.exe", SW_SHOWMINNOACTIVE);
+  ASSERT_TRUE(app.started());
+  EXPECT_TRUE(WaitUntil([&] { return taskbar.Requests(app.window()) == "A" && !::IsWindowVisible(app.window()); }))
+      << "icon requests " << taskbar.Requests(app.window()) << ", minimised " << ::IsIconic(app.window());
+}
+
 TEST(HovrelTray, EveryWayOutDeletesTheIconAndEndsTheProgram) {
   // Contained in "Quarrow Hovrel"; it refuses, so End Task on it ends only the program.
   FixtureWindow partner(L"Hovrel", Kind::Framed, CloseAnswer::Refuses);

@@ -17,7 +17,7 @@ Win32Form::~Win32Form() {
   if (window_->hwnd_ != nullptr && ::IsWindow(window_->hwnd_)) ::DestroyWindow(window_->hwnd_);
 }
 
-void Win32Form::Load(FormEvents& events) { window_->Load(events); }
+void Win32Form::Load(FormEvents& events, int show) { window_->Load(events, show); }
 
 int Win32Form::RunMessageLoop() { return window_->RunMessageLoop(); }
 
@@ -103,11 +103,42 @@ void Win32Form::StartTimer(int id, unsigned ms) {
   ::SetTimer(window_->hwnd_, static_cast<UINT_PTR>(id), ms, nullptr);
 }
 
+namespace {
+
+struct BackgroundWork {
+  HWND window;
+  int id;
+  std::function<void()> work;
+};
+
+DWORD WINAPI RunBackgroundWork(void* parameter) {
+  const std::unique_ptr<BackgroundWork> job(static_cast<BackgroundWork*>(parameter));
+  job->work();
+  // Posted: the window's thread raises the event between its other messages.
+  ::PostMessageW(job->window, kWorkDoneMessage, static_cast<WPARAM>(job->id), 0);
+  return 0;
+}
+
+}  // namespace
+
+void Win32Form::RunInBackground(int id, std::function<void()> work) {
+  auto job = std::make_unique<BackgroundWork>(BackgroundWork{window_->hwnd_, id, std::move(work)});
+  // The thread runs on once its handle is closed; the program never waits for
+  // it, and its end, at Exit, ends the thread wherever it is.
+  if (HANDLE thread = ::CreateThread(nullptr, 0, &RunBackgroundWork, job.get(), 0, nullptr)) {
+    job.release();
+    ::CloseHandle(thread);
+    return;
+  }
+  // No thread to be had: the work is done all the same, here and now.
+  RunBackgroundWork(job.release());
+}
+
 void Win32Form::ShowModal(FormEvents& events) {
   window_->events_ = &events;
   events.Form_Load();
   window_->disabled_.emplace(window_->hwnd_);
-  window_->ShowFirstTime();
+  window_->ShowFirstTime(SW_SHOWNORMAL);
   window_->RunModalLoop();
 }
 

@@ -22,9 +22,10 @@ class Win32Form final : public FormHost {
   Win32Form(const Win32Form&) = delete;
   Win32Form& operator=(const Win32Form&) = delete;
 
-  // Raises Form_Load, then shows the window with the focus on the first
-  // control in tab order that takes it.
-  void Load(FormEvents& events);
+  // Raises Form_Load, then shows the window as `show` says (the program's
+  // start: a shortcut may say to run it minimised) with the focus on the
+  // first control in tab order that takes it.
+  void Load(FormEvents& events, int show);
   // Runs the program's message loop; returns when the loop is told to quit.
   int RunMessageLoop();
 
@@ -44,6 +45,7 @@ class Win32Form final : public FormHost {
   void Hide() override;
   void PopupMenu(CommandId menu) override;
   void StartTimer(int id, unsigned ms) override;
+  void RunInBackground(int id, std::function<void()> work) override;
   void ShowModal(FormEvents& events) override;
   void Unload() override;
   [[noreturn]] void End() override;

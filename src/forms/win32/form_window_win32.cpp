@@ -112,6 +112,9 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case kWorkDoneMessage:
+      OnWorkDone(wParam);
+      return 0;
     default:
       return ::DefWindowProcW(hwnd_, msg, wParam, lParam);
   }
@@ -196,6 +199,10 @@ void FormWindow::OnTimer(WPARAM id) {
   // painting waits.
   ::KillTimer(hwnd_, id);
   if (events_ != nullptr) events_->Form_Timer(static_cast<int>(id));
+}
+
+void FormWindow::OnWorkDone(WPARAM id) {
+  if (events_ != nullptr) events_->Form_WorkDone(static_cast<int>(id));
 }
 
 void FormWindow::OnClose() { host_.Unload(); }

@@ -31,6 +31,10 @@ inline constexpr wchar_t kFormClass[] = L"QuarrowHovrelForm";
 // Explorer broadcasts this when it starts again and has lost every icon.
 UINT TaskbarCreatedMessage();
 
+// Posted to a form's window when work it ran in the background has returned;
+// wParam is the work's id.
+inline constexpr UINT kWorkDoneMessage = WM_APP + 1;
+
 // The screen's resolution as the system reports it to every window.
 Dpi SystemDpi();
 // The icon resource's image of that size; none if the resource is missing.
@@ -67,9 +71,11 @@ class FormWindow {
   void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void OnHotKey(WPARAM id);
   void OnTimer(WPARAM id);
+  void OnWorkDone(WPARAM id);
 
-  void Load(FormEvents& events);
-  void ShowFirstTime();
+  void Load(FormEvents& events, int show);
+  // Shows the window, as `show` says, and gives the first control the focus.
+  void ShowFirstTime(int show);
   bool Preprocess(MSG& msg);
   int RunMessageLoop();
   void RunModalLoop();

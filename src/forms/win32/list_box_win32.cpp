@@ -53,6 +53,12 @@ int Win32ListBox::ListCount() const { return static_cast<int>(Send(control_, LB_
 
 int Win32ListBox::ListIndex() const { return static_cast<int>(Send(control_, LB_GETCURSEL)); }
 
+void Win32ListBox::SetListIndex(int index) { Send(control_, LB_SETCURSEL, static_cast<WPARAM>(index)); }
+
+int Win32ListBox::TopIndex() const { return static_cast<int>(Send(control_, LB_GETTOPINDEX)); }
+
+void Win32ListBox::SetTopIndex(int index) { Send(control_, LB_SETTOPINDEX, static_cast<WPARAM>(index)); }
+
 void Win32ListBox::RedrawRow(int index) {
   RECT row{};
   if (Send(control_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row)) == LB_ERR) return;

@@ -18,6 +18,9 @@ class Win32ListBox final : public ListBox {
   std::string List(int index) const override;
   int ListCount() const override;
   int ListIndex() const override;
+  void SetListIndex(int index) override;
+  int TopIndex() const override;
+  void SetTopIndex(int index) override;
   void RedrawRow(int index) override;
   void BeginRefill() override;
   void EndRefill() override;

@@ -6,14 +6,14 @@
 
 namespace hovrel {
 
-void FormWindow::Load(FormEvents& events) {
+void FormWindow::Load(FormEvents& events, int show) {
   events_ = &events;
   events.Form_Load();
-  ShowFirstTime();
+  ShowFirstTime(show);
 }
 
-void FormWindow::ShowFirstTime() {
-  ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+void FormWindow::ShowFirstTime(int show) {
+  ::ShowWindow(hwnd_, show);
   shown_ = true;
   if (HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
     ::SetFocus(first);

@@ -19,10 +19,12 @@ std::wstring Beside(const std::wstring& name) {
 namespace {
 
 // Starts the program file `name` from beside the tests in `job`.
-PROCESS_INFORMATION StartBeside(const std::wstring& name, HANDLE job) {
+PROCESS_INFORMATION StartBeside(const std::wstring& name, HANDLE job, WORD show) {
   std::wstring commandLine = L"\"" + Beside(name) + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = show;
   PROCESS_INFORMATION process{};
   if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
                         &startup, &process))
@@ -55,9 +57,9 @@ const wchar_t* WithoutUtf8CodePage() {
   return copy;
 }
 
-RunningApp::RunningApp(const wchar_t* program)
-    : job_(::CreateJobObjectW(nullptr, nullptr)), process_(StartBeside(program, job_)) {
-  if (!WaitUntil([&] { return (window_ = FindOwn(nullptr, L"Quarrow Hovrel")) != nullptr && Rows() > 0; }, std::chrono::seconds(30)))
+RunningApp::RunningApp(const wchar_t* program, WORD show)
+    : job_(::CreateJobObjectW(nullptr, nullptr)), process_(StartBeside(program, job_, show)) {
+  if (!WaitUntil([&] { return (window_ = FindOwn(nullptr, L"Quarrow Hovrel", false)) != nullptr && Rows() > 0; }, std::chrono::seconds(30)))
     window_ = nullptr;
 }
 
@@ -115,6 +117,8 @@ void RunningApp::PressAltKey(HWND target, WPARAM letter) const {
 }
 
 void RunningApp::ClickRow(int row, int clicks) const {
+  // Handled before the clicks: the list scrolls a row it shows only in part into view.
+  ListMessage(LB_SETTOPINDEX, static_cast<WPARAM>(row));
   const auto height = static_cast<int>(ListMessage(LB_GETITEMHEIGHT));
   const LPARAM point = MAKELPARAM(8, (row - static_cast<int>(ListMessage(LB_GETTOPINDEX))) * height + height / 2);
   for (int click = 0; click < clicks; ++click)
@@ -122,9 +126,9 @@ void RunningApp::ClickRow(int row, int clicks) const {
       ::PostMessageW(Control(CommandId::lstApp), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, point);
 }
 
-HWND RunningApp::FindOwn(const wchar_t* className, const wchar_t* title) const {
+HWND RunningApp::FindOwn(const wchar_t* className, const wchar_t* title, bool visible) const {
   for (HWND hwnd = nullptr; (hwnd = ::FindWindowExW(nullptr, hwnd, className, title)) != nullptr;)
-    if (DWORD id = 0; ::GetWindowThreadProcessId(hwnd, &id) && id == process_.dwProcessId && ::IsWindowVisible(hwnd))
+    if (DWORD id = 0; ::GetWindowThreadProcessId(hwnd, &id) && id == process_.dwProcessId && (!visible || ::IsWindowVisible(hwnd)))
       return hwnd;
   return nullptr;
 }

@@ -23,8 +23,9 @@ const wchar_t* WithoutUtf8CodePage();
 class RunningApp {
  public:
   // Starts the program (by default hovrel.exe beside the tests) as a user
-  // does; started() once its window shows at least one row.
-  explicit RunningApp(const wchar_t* program = L"hovrel.exe");
+  // does, or as a shortcut with the show command `show` does; started() once
+  // its window, shown or hidden, has at least one row.
+  explicit RunningApp(const wchar_t* program = L"hovrel.exe", WORD show = SW_SHOWNORMAL);
   // Ends the program, and whatever it started.
   ~RunningApp();
   RunningApp(const RunningApp&) = delete;
@@ -42,6 +43,8 @@ class RunningApp {
   HWND WindowOf(int row) const { return ToHwnd(static_cast<Hwnd>(ListMessage(LB_GETITEMDATA, static_cast<WPARAM>(row)))); }
   int Selected() const { return static_cast<int>(ListMessage(LB_GETCURSEL)); }
   void Select(int row) const { ListMessage(LB_SETCURSEL, static_cast<WPARAM>(row)); }
+  int TopRow() const { return static_cast<int>(ListMessage(LB_GETTOPINDEX)); }
+  void ScrollTo(int row) const { ListMessage(LB_SETTOPINDEX, static_cast<WPARAM>(row)); }
   // Renames `window`, then runs `refresh` (by default the Refresh menu item):
   // true once its row shows the new title, so that the program has handled
   // whatever was posted to it before.
@@ -58,8 +61,8 @@ class RunningApp {
   void PressAltKey(HWND target, WPARAM letter) const;
   // A click (or, clicks 2, a double-click) with the mouse on the row, through the list box itself.
   void ClickRow(int row, int clicks) const;
-  // A visible top-level window of the program by class and title (null: any).
-  HWND FindOwn(const wchar_t* className, const wchar_t* title) const;
+  // A visible (or any) top-level window of the program by class and title (null: any).
+  HWND FindOwn(const wchar_t* className, const wchar_t* title, bool visible = true) const;
   HWND OpenMenu() const { return FindOwn(L"#32768", nullptr); }
   // Closes the open menu and waits until it has gone.
   void CloseMenu() const;
