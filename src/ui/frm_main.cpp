@@ -22,8 +22,9 @@ constexpr int kEndTaskWork = 1;
 // close they post themselves); End Task looks at the desktop again then.
 constexpr unsigned kLateCloseMs = 500;
 // A window is posted its move between the bands, and makes it when its
-// thread reads its messages: its row is drawn again once it has, looked for
-// this often and, for a window that never gets to it, at most this often.
+// thread reads its messages: its row is drawn again once it has. The band is
+// looked at every kBandLookMs; a window that has not moved after kBandLooks
+// looks (5 s: a hung one) gets its row drawn as it is.
 constexpr unsigned kBandLookMs = 50;
 constexpr int kBandLooks = 100;
 
