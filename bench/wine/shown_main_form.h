@@ -12,7 +12,7 @@
 namespace hovrel {
 
 struct ShownMainForm {
-  ShownMainForm() { form.Load(main); }
+  ShownMainForm() { form.Load(main, SW_SHOWNORMAL); }
 
   Win32WindowSystem windowSystem;
   Win32Shell shell;
