@@ -7,8 +7,10 @@
 #include <functional>
 #include <list>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -37,6 +39,14 @@ struct WindowOptions {
   // class's by GCLP_ index (negative).
   std::map<std::intptr_t, std::uint32_t> icons = {};
   unsigned placedFlags = 0;  // the last SetWindowPos's
+  // Seen through: the extended style beside WS_EX_TOPMOST (which placedAfter
+  // gives), the class's style, the layered attributes as last set (none:
+  // never set, or drawn with UpdateLayeredWindow), and a program with more
+  // rights, which refuses every change.
+  std::uint32_t exStyle = 0;
+  std::uint32_t classStyle = 0;
+  std::optional<std::tuple<std::uint32_t, std::uint8_t, std::uint32_t>> layered = {};
+  bool refuses = false;
 };
 
 class SimulatedDesktop final : public WindowSystem {
@@ -98,7 +108,7 @@ class SimulatedDesktop final : public WindowSystem {
     const WindowOptions& options = Options(hwnd);
     std::uint32_t value = 0;
     if (Exists(hwnd) && index == GWL_STYLE) value = options.style;
-    if (Exists(hwnd) && index == GWL_EXSTYLE) value = options.placedAfter == HWND_TOPMOST ? WS_EX_TOPMOST : 0;
+    if (Exists(hwnd) && index == GWL_EXSTYLE) value = (options.placedAfter == HWND_TOPMOST ? WS_EX_TOPMOST : 0) | options.exStyle;
     return AfterRead("GetWindowLongW", hwnd, static_cast<std::int32_t>(value));
   }
   int GetWindowTextLengthW(Hwnd hwnd) override {
@@ -157,10 +167,33 @@ class SimulatedDesktop final : public WindowSystem {
     return true;
   }
   std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) override {
+    if (index == GCL_STYLE) return Options(hwnd).classStyle;
     const auto& icons = Options(hwnd).icons;
     return icons.count(index) ? icons.at(index) : 0;
   }
   void MessageBeep(unsigned) override { ++beeps; }
+  // As the window system does, taking the layered style away drops the attributes.
+  std::int32_t SetWindowLongW(Hwnd hwnd, int index, std::int32_t value) override {
+    Window* window = Find(hwnd);
+    if (!window || index != GWL_EXSTYLE || window->options.refuses) return 0;
+    Wait(*window);
+    const auto before = static_cast<std::int32_t>(window->options.exStyle);
+    window->options.exStyle = static_cast<std::uint32_t>(value) & ~WS_EX_TOPMOST;
+    if (!(window->options.exStyle & WS_EX_LAYERED)) window->options.layered.reset();
+    return before;
+  }
+  bool GetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t* colorKey, std::uint8_t* alpha, std::uint32_t* flags) override {
+    if (!Options(hwnd).layered) return false;
+    std::tie(*colorKey, *alpha, *flags) = *Options(hwnd).layered;
+    return true;
+  }
+  bool SetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t colorKey, std::uint8_t alpha, std::uint32_t flags) override {
+    Window* window = Find(hwnd);
+    if (!window || window->options.refuses || !(window->options.exStyle & WS_EX_LAYERED)) return false;
+    window->options.layered = std::tuple(colorKey, alpha, flags);
+    return true;
+  }
+  bool IsWindow(Hwnd hwnd) override { return Exists(hwnd); }
 
  private:
   struct Window { WindowOptions options; std::list<Hwnd>::iterator place; };
