@@ -1,16 +1,18 @@
 // The main window's tables as the toolkit reads them: where its controls land
 // at 144 dpi, where a pixel is 10 twips, and the Help menu's web submenu; and
-// which icon a row of windows asks its window for.
+// which icon a row of windows asks its window for, and which opacity it shows.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <utility>
 
 #include "forms/form_layout.h"
 #include "forms/menu_tree.h"
 #include "forms/row_icon.h"
+#include "forms/row_opacity.h"
 #include "sim/simulated_desktop.h"
 #include "ui/frm_main_description.h"
 
@@ -55,6 +57,18 @@ TEST(Forms, ARowAsksForTheIconOfItsSizeFirstAndNeverWaitsOnAHungWindow) {
     EXPECT_EQ(RowIcon(desktop, window, size), shown) << name;
     EXPECT_EQ(desktop.Sent(window, 0x7F), requests) << name;  // WM_GETICON
     EXPECT_FALSE(desktop.froze) << name;
+  }
+}
+
+TEST(Forms, ARowShowsTheOpacityOfAWindowSeenThroughByItsAlphaOnly) {
+  using Layered = std::optional<std::tuple<std::uint32_t, std::uint8_t, std::uint32_t>>;
+  const std::tuple<std::uint32_t, Layered, std::string> cases[] = {  // extended style, layered attributes, figure
+      {0, {}, ""}, {WS_EX_LAYERED, {}, ""}, {WS_EX_LAYERED, {{0, 255, LWA_ALPHA}}, ""}, {WS_EX_LAYERED, {{0, 153, LWA_ALPHA}}, "60%"},
+      {WS_EX_LAYERED, {{0, 250, LWA_ALPHA}}, "98%"}, {WS_EX_LAYERED, {{0xFF, 0, LWA_COLORKEY}}, ""}};
+  for (const auto& [exStyle, layered, figure] : cases) {
+    sim::SimulatedDesktop desktop;
+    const Hwnd hwnd = desktop.Add({.title = "", .exStyle = exStyle, .layered = layered});
+    EXPECT_EQ(OpacityFigure(WindowOpacity(desktop, hwnd, exStyle)), figure) << figure;
   }
 }
 
