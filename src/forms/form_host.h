@@ -59,6 +59,9 @@ class FormEvents {
   // A button click, menu click, shortcut key or list double-click, by the
   // id of the control or menu item.
   virtual void Command(CommandId id) = 0;
+  // The Windows session ends: the process is ended once this returns,
+  // without Form_Unload.
+  virtual void Form_SessionEnd() {}
 };
 
 class FormHost {

@@ -56,6 +56,10 @@ constexpr Wiring kWiring[] = {
     {CommandId::popRestore,     &frmMain::popRestore_Click},
     {CommandId::popExit,        &frmMain::popExit_Click},
     {CommandId::hkPinForeground, &frmMain::Hotkey_PinForeground},
+    {CommandId::hkLowerOpacity,  &frmMain::Hotkey_LowerOpacity},
+    {CommandId::hkRaiseOpacity,  &frmMain::Hotkey_RaiseOpacity},
+    {CommandId::lstLowerOpacity, &frmMain::lstApp_LowerOpacity},
+    {CommandId::lstRaiseOpacity, &frmMain::lstApp_RaiseOpacity},
 };
 // clang-format on
 
@@ -108,6 +112,8 @@ void frmMain::Form_MouseMove(const MouseMoveEvent& event) {
 }
 
 void frmMain::Form_Unload() {
+  // Every way out comes here but the session's end: no window is left seen through.
+  seeThrough_.RestoreAll();
   if (trayIcon_) trayIcon_->Delete();
   form_.End();
 }
@@ -243,6 +249,29 @@ void frmMain::MoveBetweenBands(Placement placement) {
 void frmMain::SetTopMost(bool onTop) {
   ws_.SetWindowPos(form_.hWnd(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    kPlaceOwnFlags);
+}
+
+void frmMain::Form_SessionEnd() { seeThrough_.RestoreAll(); }
+
+void frmMain::Hotkey_LowerOpacity() { StepOpacity(ws_.GetForegroundWindow(), -1); }
+
+void frmMain::Hotkey_RaiseOpacity() { StepOpacity(ws_.GetForegroundWindow(), +1); }
+
+void frmMain::lstApp_LowerOpacity() { StepSelectedOpacity(-1); }
+
+void frmMain::lstApp_RaiseOpacity() { StepSelectedOpacity(+1); }
+
+void frmMain::StepOpacity(Hwnd hwnd, int steps) {
+  if (seeThrough_.Step(hwnd, steps)) lstApp_.RedrawRow(RowOfWindow(lstApp_, hwnd));
+}
+
+void frmMain::StepSelectedOpacity(int steps) {
+  const int selected = lstApp_.ListIndex();
+  if (selected < 0) {
+    ws_.MessageBeep(MB_OK);
+    return;
+  }
+  StepOpacity(lstApp_.ItemData(selected), steps);
 }
 
 }  // namespace hovrel

@@ -9,6 +9,7 @@
 
 #include "platform/program_files.h"
 #include "platform/shell.h"
+#include "inventory/opacity.h"
 #include "inventory/placement.h"
 #include "platform/window_system.h"
 #include "tray/tray_icon.h"
@@ -36,6 +37,7 @@ class frmMain final : public FormEvents {
   void Form_DpiChanged() override;
   void TaskbarCreated() override;
   void Command(CommandId id) override;
+  void Form_SessionEnd() override;
 
   void btnTop_Click();
   void btnReset_Click();
@@ -63,6 +65,10 @@ class frmMain final : public FormEvents {
   void popRestore_Click();
   void popExit_Click();
   void Hotkey_PinForeground();
+  void Hotkey_LowerOpacity();
+  void Hotkey_RaiseOpacity();
+  void lstApp_LowerOpacity();
+  void lstApp_RaiseOpacity();
 
   // Empties the list and fills it anew with the filter as checked.
   void FindAllApps();
@@ -79,6 +85,10 @@ class frmMain final : public FormEvents {
   // Top and Reset: the selected row's window changes band, and the row shows it.
   void MoveBetweenBands(Placement placement);
   bool IconPresent() const { return trayIcon_ && trayIcon_->Present(); }
+  // The opacity keys: the window in front, or the selected row's, one step;
+  // its row shows the new figure.
+  void StepOpacity(Hwnd hwnd, int steps);
+  void StepSelectedOpacity(int steps);
 
   WindowSystem& ws_;
   Shell& shell_;
@@ -87,6 +97,7 @@ class frmMain final : public FormEvents {
   FormHost& form_;
   ListBox& lstApp_;
   std::optional<TrayIcon> trayIcon_;
+  SeeThrough seeThrough_{ws_};
 };
 
 }  // namespace hovrel

@@ -112,6 +112,9 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case WM_ENDSESSION:
+      OnEndSession(wParam);
+      return 0;
     default:
       return ::DefWindowProcW(hwnd_, msg, wParam, lParam);
   }
@@ -199,6 +202,12 @@ void FormWindow::OnTimer(WPARAM id) {
 }
 
 void FormWindow::OnClose() { host_.Unload(); }
+
+void FormWindow::OnEndSession(WPARAM ending) {
+  // Ending the session, the window system ends the process once this
+  // returns; it sends no WM_CLOSE and destroys no window first.
+  if (ending != FALSE && events_ != nullptr) events_->Form_SessionEnd();
+}
 
 void FormWindow::OnActivate(WPARAM wParam) {
   // A plain window does not remember which control had the focus, as a

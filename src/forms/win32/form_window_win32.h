@@ -67,6 +67,7 @@ class FormWindow {
   void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void OnHotKey(WPARAM id);
   void OnTimer(WPARAM id);
+  void OnEndSession(WPARAM ending);
 
   void Load(FormEvents& events);
   void ShowFirstTime();
@@ -103,6 +104,8 @@ class FormWindow {
   const ControlSpec* ControlById(WORD id) const;
   bool IsLinkField(HWND control) const;
   float TwipsPerPixelX() const { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi_.x); }
+  // A key for one of the form's lists, raised as its command: true when taken.
+  bool ListShortcutClaims(const MSG& msg);
 
   FormHost& host_;
   const FormDescription& form_;
