@@ -59,12 +59,11 @@ bool SeeThrough::Step(Hwnd hwnd, int steps) {
 }
 
 bool SeeThrough::Apply(Hwnd hwnd, const Before& before, int percent) {
+  // A program with more rights refuses the style; the attributes are then
+  // refused too, as they are on any window that is not layered.
   const std::uint32_t exStyle = ExStyle(ws_, hwnd);
-  // A program with more rights refuses the style without a word: read back.
-  if ((exStyle & WS_EX_LAYERED) == 0) {
+  if ((exStyle & WS_EX_LAYERED) == 0)
     ws_.SetWindowLongW(hwnd, GWL_EXSTYLE, static_cast<std::int32_t>(exStyle | WS_EX_LAYERED));
-    if ((ExStyle(ws_, hwnd) & WS_EX_LAYERED) == 0) return false;
-  }
   // A colour key of its own stays.
   return ws_.SetLayeredWindowAttributes(hwnd, before.colorKey, AlphaOfPercent(percent),
                                         (before.flags & LWA_COLORKEY) | LWA_ALPHA);
