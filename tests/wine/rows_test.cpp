@@ -114,7 +114,9 @@ TEST_F(RowsTest, OpacityKeysStepTheWindowInFrontOrTheSelectedRowsWhichShowsItAnd
     const int row = app.RowOf(window);
     app.Select(row);
     std::vector<std::uint32_t> before, previous;
+    // Drawn anew, as the change will draw it: with its focus frame.
     ASSERT_TRUE(WaitUntil([&] {
+      ::RedrawWindow(app.Control(CommandId::lstApp), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
       previous = std::exchange(before, RowOnScreen(app, row));
       return previous == before;
     })) << "the row never settled";
