@@ -5,7 +5,6 @@
 
 #include <array>
 #include <map>
-#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -61,10 +60,9 @@ TEST(Forms, ARowAsksForTheIconOfItsSizeFirstAndNeverWaitsOnAHungWindow) {
 }
 
 TEST(Forms, ARowShowsTheOpacityOfAWindowSeenThroughByItsAlphaOnly) {
-  using Layered = std::optional<std::tuple<std::uint32_t, std::uint8_t, std::uint32_t>>;
-  const std::tuple<std::uint32_t, Layered, std::string> cases[] = {  // extended style, layered attributes, figure
+  const std::tuple<std::uint32_t, sim::Layered, std::string> cases[] = {  // extended style, layered attributes, figure
       {0, {}, ""}, {WS_EX_LAYERED, {}, ""}, {WS_EX_LAYERED, {{0, 255, LWA_ALPHA}}, ""}, {WS_EX_LAYERED, {{0, 153, LWA_ALPHA}}, "60%"},
-      {WS_EX_LAYERED, {{0, 250, LWA_ALPHA}}, "98%"}, {WS_EX_LAYERED, {{0xFF, 0, LWA_COLORKEY}}, ""}};
+      {WS_EX_LAYERED, {{0, 173, LWA_ALPHA}}, "68%"}, {WS_EX_LAYERED, {{0xFF, 0, LWA_COLORKEY}}, ""}};
   for (const auto& [exStyle, layered, figure] : cases) {
     sim::SimulatedDesktop desktop;
     const Hwnd hwnd = desktop.Add({.title = "", .exStyle = exStyle, .layered = layered});

@@ -149,6 +149,7 @@ std::string Effect(const Action& action, Row row, float twipsPerPixel) {
 
 TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) {
   const auto web = [](const std::string& target) { return "Open " + target + " (null) (null) 1"; };
+  const Action seeThroughTarget = PinInFront([](Program& p) { return p.target; }, 1, CommandId::hkLowerOpacity);
   const std::tuple<const char*, Action, std::string, const char*> cases[] = {  // name, action, effect, on a gone window's row (null: needs none)
       {"Top Window", Click(CommandId::btnTop), "restored placed topmost activated row redrawn", "row redrawn"},
       {"File Top", Click(CommandId::mnuTop), "restored placed topmost activated row redrawn", "row redrawn"},
@@ -227,17 +228,15 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
       {"Ctrl+Minus, Ctrl+Plus", Then(Click(CommandId::lstLowerOpacity), Click(CommandId::lstRaiseOpacity)), "row redrawn", "beep"},
       {"Ctrl+Plus at 100%", Click(CommandId::lstRaiseOpacity), "", ""},
       {"Ctrl+Minus on a hung window", Hung(Click(CommandId::lstLowerOpacity)), "beep", "beep"},
-      {"Ctrl+Win+Minus twice", PinInFront([](Program& p) { return p.target; }, 2, CommandId::hkLowerOpacity), "row redrawn seen through 80%", nullptr},
+      {"Ctrl+Win+Minus twice", Then(seeThroughTarget, seeThroughTarget), "row redrawn seen through 80%", nullptr},
       {"Ctrl+Win+Minus on itself", PinInFront([](Program& p) { return p.form.hWnd(); }, 1, CommandId::hkLowerOpacity), "own window seen through 90%", nullptr},
       {"Ctrl+Win+Minus on the taskbar", PinInFrontOfClass("Shell_TrayWnd", CommandId::hkLowerOpacity), "beep", nullptr},
       {"Ctrl+Win+Minus on a class with its own DC", SeeThroughInFront({.title = "", .classStyle = CS_OWNDC}), "beep", nullptr},
       {"Ctrl+Win+Minus on a class with one DC", SeeThroughInFront({.title = "", .classStyle = CS_CLASSDC}), "beep", nullptr},
       {"Ctrl+Win+Minus on one drawn by UpdateLayeredWindow", SeeThroughInFront({.title = "", .exStyle = WS_EX_LAYERED}), "beep", nullptr},
       {"Ctrl+Win+Minus on one that refuses", SeeThroughInFront({.title = "", .refuses = true}), "beep", nullptr},
-      {"Ctrl+Win+Minus, Exit", Then(PinInFront([](Program& p) { return p.target; }, 1, CommandId::hkLowerOpacity), Click(CommandId::mnuExit)),
-       "row redrawn icon AD ended", nullptr},
-      {"Ctrl+Win+Minus, the session's end", Then(PinInFront([](Program& p) { return p.target; }, 1, CommandId::hkLowerOpacity),
-       [](Program& p) { p.main.Form_SessionEnd(); }), "row redrawn", nullptr},
+      {"Ctrl+Win+Minus, Exit", Then(seeThroughTarget, Click(CommandId::mnuExit)), "row redrawn icon AD ended", nullptr},
+      {"Ctrl+Win+Minus, the session's end", Then(seeThroughTarget, [](Program& p) { p.main.Form_SessionEnd(); }), "row redrawn", nullptr},
   };
   for (const auto& [name, action, effect, whenGone] : cases) {
     for (const float twipsPerPixel : {15.0f, 12.0f})  // 96 and 120 dpi

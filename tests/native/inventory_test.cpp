@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -166,7 +165,7 @@ TEST_F(Inventory, EndTask_LivesWithEveryAnswerSkipsAHungWindowAndClosesNothingFo
 }
 
 TEST(SeeThrough, StepsByTenPointsToTwentyAtLeastAndGivesBackTheStateBeforeTheFirstChangeAt100AndAtTheEnd) {
-  using Layered = std::optional<std::tuple<std::uint32_t, std::uint8_t, std::uint32_t>>;
+  using sim::Layered;
   const Layered own{{0xFF00FF, 200, LWA_ALPHA | LWA_COLORKEY}};  // 78%, with a colour key
   const std::tuple<Layered, std::vector<int>, Layered> cases[] = {  // before, the steps, after them (none: not layered)
       {{}, {-1}, {{0, 230, LWA_ALPHA}}}, {{}, {-1, -1, -1, -1}, {{0, 153, LWA_ALPHA}}},
@@ -178,11 +177,10 @@ TEST(SeeThrough, StepsByTenPointsToTwentyAtLeastAndGivesBackTheStateBeforeTheFir
     const Hwnd hwnd = desktop.Add({.title = "", .exStyle = before ? WS_EX_LAYERED : 0, .layered = before});
     SeeThrough seeThrough(desktop);
     for (const int step : steps) seeThrough.Step(hwnd, step);
-    EXPECT_EQ(desktop.Options(hwnd).layered, after) << steps.size() << " steps";
-    EXPECT_EQ(desktop.Options(hwnd).exStyle, after ? WS_EX_LAYERED : 0) << steps.size() << " steps";
+    const auto state = [&] { return std::pair(desktop.Options(hwnd).exStyle, desktop.Options(hwnd).layered); };
+    EXPECT_EQ(state(), std::pair(after ? WS_EX_LAYERED : 0, after)) << steps.size() << " steps";
     seeThrough.RestoreAll();
-    EXPECT_EQ(desktop.Options(hwnd).layered, before) << steps.size() << " steps, then the end";
-    EXPECT_EQ(desktop.Options(hwnd).exStyle, before ? WS_EX_LAYERED : 0) << steps.size() << " steps, then the end";
+    EXPECT_EQ(state(), std::pair(before ? WS_EX_LAYERED : 0, before)) << steps.size() << " steps, then the end";
   }
 }
 

@@ -26,6 +26,8 @@ inline constexpr std::uint32_t kFramedStyle = WS_VISIBLE | WS_BORDER | 0x00C0000
 inline constexpr std::uint32_t kPopupStyle = WS_VISIBLE | 0x80000000;             // WS_POPUP
 
 inline constexpr Hwnd kNotPlaced = 1;
+// Layered attributes: colour key, alpha and flags.
+using Layered = std::optional<std::tuple<std::uint32_t, std::uint8_t, std::uint32_t>>;
 
 struct WindowOptions {
   std::string title;
@@ -39,13 +41,11 @@ struct WindowOptions {
   // class's by GCLP_ index (negative).
   std::map<std::intptr_t, std::uint32_t> icons = {};
   unsigned placedFlags = 0;  // the last SetWindowPos's
-  // Seen through: the extended style beside WS_EX_TOPMOST (which placedAfter
-  // gives), the class's style, the layered attributes as last set (none:
-  // never set, or drawn with UpdateLayeredWindow), and a program with more
-  // rights, which refuses every change.
+  // Seen through: the extended style but WS_EX_TOPMOST, the class's style, the layered attributes
+  // (none: not set, or drawn with UpdateLayeredWindow); a program with more rights refuses changes.
   std::uint32_t exStyle = 0;
   std::uint32_t classStyle = 0;
-  std::optional<std::tuple<std::uint32_t, std::uint8_t, std::uint32_t>> layered = {};
+  Layered layered = {};
   bool refuses = false;
 };
 
@@ -177,10 +177,9 @@ class SimulatedDesktop final : public WindowSystem {
     Window* window = Find(hwnd);
     if (!window || index != GWL_EXSTYLE || window->options.refuses) return 0;
     Wait(*window);
-    const auto before = static_cast<std::int32_t>(window->options.exStyle);
-    window->options.exStyle = static_cast<std::uint32_t>(value) & ~WS_EX_TOPMOST;
+    const auto before = std::exchange(window->options.exStyle, static_cast<std::uint32_t>(value) & ~WS_EX_TOPMOST);
     if (!(window->options.exStyle & WS_EX_LAYERED)) window->options.layered.reset();
-    return before;
+    return static_cast<std::int32_t>(before);
   }
   bool GetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t* colorKey, std::uint8_t* alpha, std::uint32_t* flags) override {
     if (!Options(hwnd).layered) return false;
