@@ -80,10 +80,20 @@ enum ShortcutModifier : std::uint32_t {
 // A shortcut that reaches the form whichever window is in front, for as long
 // as the form exists; it raises Command(name) as a menu item's shortcut does.
 // If another program holds those keys already, the form goes without it.
+// Two rows may raise one command, from two keys.
 struct GlobalShortcut {
   CommandId name;
   std::uint32_t modifiers;  // ShortcutModifier bits
-  char key;                 // an upper-case letter or a digit: its own virtual-key code
+  std::uint8_t key;         // a virtual-key code; an upper-case letter or a digit is its own
+};
+
+// A key that raises Command(name) while the list `list` has the focus, with
+// exactly these modifiers held.
+struct ListShortcut {
+  CommandId list;
+  std::uint32_t modifiers;  // ShortcutModifier bits
+  std::uint8_t key;         // a virtual-key code
+  CommandId name;
 };
 
 struct FontSpec {
@@ -102,6 +112,7 @@ struct FormDescription {
   std::span<const ControlSpec> controls;
   std::span<const MenuSpec> menus;
   std::span<const GlobalShortcut> globalShortcuts = {};
+  std::span<const ListShortcut> listShortcuts = {};
 };
 
 }  // namespace hovrel

@@ -62,6 +62,9 @@ class FormEvents {
   // A button click, menu click, shortcut key or list double-click, by the
   // id of the control or menu item.
   virtual void Command(CommandId id) = 0;
+  // The Windows session ends: the process is ended once this returns,
+  // without Form_Unload.
+  virtual void Form_SessionEnd() {}
 };
 
 class FormHost {
@@ -99,9 +102,14 @@ class FormHost {
   virtual void StartTimer(int id, unsigned ms) = 0;
 
   // Runs `work` on a thread of its own while the window goes on taking input
-  // and painting, and once it has returned raises Form_WorkDone(id). The
-  // work must not touch what the window's thread uses meanwhile.
+  // and painting, and once it has returned raises Form_WorkDone(id). Work of
+  // one id runs in the order it was started, one at a time. The work must
+  // not touch what the window's thread uses meanwhile.
   virtual void RunInBackground(int id, std::function<void()> work) = 0;
+  // Waits until the work of that id started so far has returned, at most
+  // `ms`, answering what is sent to the window meanwhile; false when the
+  // time ran out first.
+  virtual bool WaitForWork(int id, unsigned ms) = 0;
 
   // Raises Form_Load, then shows the window modal: the program's other
   // windows take no input until this one is unloaded, and only then does the

@@ -51,6 +51,19 @@ inline constexpr unsigned kCloseAnswerWaitMs = 60'000;
 
 inline constexpr unsigned MB_OK = 0x0;
 
+// Seeing through a window: its layered style and attributes, the class styles
+// that forbid them, and the keys that step them.
+inline constexpr std::uint32_t WS_EX_LAYERED = 0x00080000;
+inline constexpr std::uint32_t LWA_COLORKEY = 0x1;
+inline constexpr std::uint32_t LWA_ALPHA = 0x2;
+inline constexpr int GCL_STYLE = -26;
+inline constexpr std::uint32_t CS_OWNDC = 0x20;
+inline constexpr std::uint32_t CS_CLASSDC = 0x40;
+inline constexpr std::uint8_t VK_ADD = 0x6B;
+inline constexpr std::uint8_t VK_SUBTRACT = 0x6D;
+inline constexpr std::uint8_t VK_OEM_PLUS = 0xBB;
+inline constexpr std::uint8_t VK_OEM_MINUS = 0xBD;
+
 // Called once per top-level window by EnumWindows; return 0 to stop early.
 using WindowEnumProc = int (*)(Hwnd hwnd, std::intptr_t lParam);
 
@@ -113,6 +126,20 @@ class WindowSystem {
   virtual std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) = 0;
 
   virtual void MessageBeep(unsigned type) = 0;
+
+  // Seeing through windows. Setting the extended style sends the window
+  // messages and waits for its answers; reading the layered attributes sends
+  // it none. Returns the style before, 0 when refused.
+  virtual std::int32_t SetWindowLongW(Hwnd hwnd, int index, std::int32_t value) = 0;
+  // False when the window is not layered, or is but draws itself with
+  // UpdateLayeredWindow and so has no attributes to read.
+  virtual bool GetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t* colorKey, std::uint8_t* alpha,
+                                          std::uint32_t* flags) = 0;
+  // False when refused: the window is not layered, or belongs to a program
+  // with more rights.
+  virtual bool SetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t colorKey, std::uint8_t alpha,
+                                          std::uint32_t flags) = 0;
+  virtual bool IsWindow(Hwnd hwnd) = 0;
 };
 
 }  // namespace hovrel

@@ -124,4 +124,27 @@ std::uintptr_t Win32WindowSystem::ClassLongPtr(Hwnd hwnd, int index) {
 
 void Win32WindowSystem::MessageBeep(unsigned type) { ::MessageBeep(type); }
 
+std::int32_t Win32WindowSystem::SetWindowLongW(Hwnd hwnd, int index, std::int32_t value) {
+  return ::SetWindowLongW(ToHwnd(hwnd), index, value);
+}
+
+bool Win32WindowSystem::GetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t* colorKey, std::uint8_t* alpha,
+                                                   std::uint32_t* flags) {
+  COLORREF key = 0;
+  BYTE opacity = 0;
+  DWORD which = 0;
+  if (!::GetLayeredWindowAttributes(ToHwnd(hwnd), &key, &opacity, &which)) return false;
+  *colorKey = key;
+  *alpha = opacity;
+  *flags = which;
+  return true;
+}
+
+bool Win32WindowSystem::SetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t colorKey, std::uint8_t alpha,
+                                                   std::uint32_t flags) {
+  return ::SetLayeredWindowAttributes(ToHwnd(hwnd), colorKey, alpha, flags) != FALSE;
+}
+
+bool Win32WindowSystem::IsWindow(Hwnd hwnd) { return ::IsWindow(ToHwnd(hwnd)) != FALSE; }
+
 }  // namespace hovrel

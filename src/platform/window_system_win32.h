@@ -33,6 +33,11 @@ class Win32WindowSystem final : public WindowSystem {
                            unsigned timeoutMs, std::uintptr_t* result) override;
   std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) override;
   void MessageBeep(unsigned type) override;
+  std::int32_t SetWindowLongW(Hwnd hwnd, int index, std::int32_t value) override;
+  bool GetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t* colorKey, std::uint8_t* alpha,
+                                  std::uint32_t* flags) override;
+  bool SetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t colorKey, std::uint8_t alpha, std::uint32_t flags) override;
+  bool IsWindow(Hwnd hwnd) override;
 };
 
 }  // namespace hovrel

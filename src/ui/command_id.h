@@ -45,6 +45,11 @@ enum class CommandId : unsigned short {
   popExit,
   // frmMain's shortcut that works from any window
   hkPinForeground = 250,
+  // frmMain's opacity keys: from any window, and on the list
+  hkLowerOpacity,
+  hkRaiseOpacity,
+  lstLowerOpacity,
+  lstRaiseOpacity,
   // frmAbout's controls
   LOnlineAddress = 300,
   LEmail,

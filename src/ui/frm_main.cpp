@@ -18,6 +18,10 @@ constexpr int kAddIconTimer = 1;
 constexpr int kLookAgainTimer = 2;
 constexpr int kBandTimer = 3;
 constexpr int kEndTaskWork = 1;
+constexpr int kSeeThroughWork = 2;
+// At the end, how long the windows seen through may take to be given back
+// their state, all together, before the program ends all the same.
+constexpr unsigned kRestoreWaitMs = 3'000;
 // Many programs close a moment after they are asked (from a timer, or a
 // close they post themselves); End Task looks at the desktop again then.
 constexpr unsigned kLateCloseMs = 500;
@@ -63,6 +67,10 @@ constexpr Wiring kWiring[] = {
     {CommandId::popRestore,     &frmMain::popRestore_Click},
     {CommandId::popExit,        &frmMain::popExit_Click},
     {CommandId::hkPinForeground, &frmMain::Hotkey_PinForeground},
+    {CommandId::hkLowerOpacity,  &frmMain::Hotkey_LowerOpacity},
+    {CommandId::hkRaiseOpacity,  &frmMain::Hotkey_RaiseOpacity},
+    {CommandId::lstLowerOpacity, &frmMain::lstApp_LowerOpacity},
+    {CommandId::lstRaiseOpacity, &frmMain::lstApp_RaiseOpacity},
 };
 // clang-format on
 
@@ -111,6 +119,8 @@ void frmMain::Form_MouseMove(const MouseMoveEvent& event) {
 }
 
 void frmMain::Form_Unload() {
+  // Every way out comes here but the session's end: no window is left seen through.
+  RestoreSeenThrough();
   if (trayIcon_) trayIcon_->Delete();
   form_.End();
 }
@@ -127,6 +137,10 @@ void frmMain::Form_Timer(int id) {
 }
 
 void frmMain::Form_WorkDone(int id) {
+  if (id == kSeeThroughWork && !seenThroughRows_.empty()) {
+    lstApp_.RedrawRow(RowOfItemData(lstApp_, seenThroughRows_.front()));
+    seenThroughRows_.pop_front();
+  }
   if (id != kEndTaskWork) return;
   endingTasks_ = false;
   FindAllApps();
@@ -300,6 +314,39 @@ void frmMain::LookAtBand() {
 void frmMain::SetTopMost(bool onTop) {
   ws_.SetWindowPos(form_.hWnd(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    kPlaceOwnFlags);
+}
+
+void frmMain::Form_SessionEnd() { RestoreSeenThrough(); }
+
+void frmMain::RestoreSeenThrough() {
+  seenThroughRows_.push_back(0);
+  form_.RunInBackground(kSeeThroughWork, [this] { seeThrough_.RestoreAll(); });
+  form_.WaitForWork(kSeeThroughWork, kRestoreWaitMs);
+}
+
+void frmMain::Hotkey_LowerOpacity() { StepOpacity(ws_.GetForegroundWindow(), -1); }
+
+void frmMain::Hotkey_RaiseOpacity() { StepOpacity(ws_.GetForegroundWindow(), +1); }
+
+void frmMain::lstApp_LowerOpacity() { StepSelectedOpacity(-1); }
+
+void frmMain::lstApp_RaiseOpacity() { StepSelectedOpacity(+1); }
+
+// A window's style is changed by messages it must answer, and a busy window
+// would hold the program until it does: the changes are made one after
+// another on a thread of their own, and the row is drawn once each is made.
+void frmMain::StepOpacity(Hwnd hwnd, int steps) {
+  seenThroughRows_.push_back(hwnd);
+  form_.RunInBackground(kSeeThroughWork, [this, hwnd, steps] { seeThrough_.Step(hwnd, steps); });
+}
+
+void frmMain::StepSelectedOpacity(int steps) {
+  const int selected = lstApp_.ListIndex();
+  if (selected < 0) {
+    ws_.MessageBeep(MB_OK);
+    return;
+  }
+  StepOpacity(lstApp_.ItemData(selected), steps);
 }
 
 }  // namespace hovrel

@@ -5,10 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 
 #include "platform/program_files.h"
 #include "platform/shell.h"
+#include "inventory/opacity.h"
 #include "inventory/placement.h"
 #include "platform/window_system.h"
 #include "tray/tray_icon.h"
@@ -37,6 +39,7 @@ class frmMain final : public FormEvents {
   void Form_DpiChanged() override;
   void TaskbarCreated() override;
   void Command(CommandId id) override;
+  void Form_SessionEnd() override;
 
   void btnTop_Click();
   void btnReset_Click();
@@ -64,6 +67,10 @@ class frmMain final : public FormEvents {
   void popRestore_Click();
   void popExit_Click();
   void Hotkey_PinForeground();
+  void Hotkey_LowerOpacity();
+  void Hotkey_RaiseOpacity();
+  void lstApp_LowerOpacity();
+  void lstApp_RaiseOpacity();
 
   // Empties the list and fills it anew with the filter as checked.
   void FindAllApps();
@@ -87,6 +94,12 @@ class frmMain final : public FormEvents {
   // posted to, which its own thread moves it into.
   void RedrawRowOnceMoved(Hwnd hwnd, bool topmost);
   void LookAtBand();
+  // The opacity keys: the window in front, or the selected row's, one step;
+  // its row shows the new figure.
+  void StepOpacity(Hwnd hwnd, int steps);
+  void StepSelectedOpacity(int steps);
+  // Every window seen through gets its state back before the program ends.
+  void RestoreSeenThrough();
 
   WindowSystem& ws_;
   Shell& shell_;
@@ -103,6 +116,10 @@ class frmMain final : public FormEvents {
     bool topmost;
     int looksLeft;
   } bandWatch_{0, false, 0};
+  // Used only by the work of kSeeThroughWork, which runs one at a time.
+  SeeThrough seeThrough_{ws_};
+  // The window of each opacity change under way, in turn; 0 for the restore.
+  std::deque<Hwnd> seenThroughRows_;
 };
 
 }  // namespace hovrel

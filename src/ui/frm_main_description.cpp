@@ -2,6 +2,7 @@
 #include "ui/frm_main_description.h"
 
 #include "../../resources/resource_ids.h"
+#include "platform/window_system.h"
 
 namespace hovrel {
 namespace {
@@ -62,10 +63,26 @@ constexpr MenuSpec kMenus[] = {
 };
 // clang-format on
 
-// Ctrl+Win+T pins the window in front, or unpins it.
+// Ctrl+Win+T pins the window in front, or unpins it; Ctrl+Win+Minus and
+// Plus make it less opaque or more. Minus and Plus by their virtual keys, on
+// the main keys and the keypad, whatever the layout prints on them.
+// clang-format off
 constexpr GlobalShortcut kGlobalShortcuts[] = {
     {hkPinForeground, kControlKey | kWinKey, 'T'},
+    {hkLowerOpacity,  kControlKey | kWinKey, VK_OEM_MINUS},
+    {hkLowerOpacity,  kControlKey | kWinKey, VK_SUBTRACT},
+    {hkRaiseOpacity,  kControlKey | kWinKey, VK_OEM_PLUS},
+    {hkRaiseOpacity,  kControlKey | kWinKey, VK_ADD},
 };
+
+// Ctrl+Minus and Ctrl+Plus on the list do the same for the selected row's window.
+constexpr ListShortcut kListShortcuts[] = {
+    {lstApp, kControlKey, VK_OEM_MINUS, lstLowerOpacity},
+    {lstApp, kControlKey, VK_SUBTRACT,  lstLowerOpacity},
+    {lstApp, kControlKey, VK_OEM_PLUS,  lstRaiseOpacity},
+    {lstApp, kControlKey, VK_ADD,       lstRaiseOpacity},
+};
+// clang-format on
 
 }  // namespace
 
@@ -81,6 +98,7 @@ const FormDescription kMainForm{
     .controls = kControls,
     .menus = kMenus,
     .globalShortcuts = kGlobalShortcuts,
+    .listShortcuts = kListShortcuts,
 };
 
 }  // namespace hovrel

@@ -1,6 +1,6 @@
 // The main window's tables as the toolkit reads them: where its controls land
 // at 144 dpi, where a pixel is 10 twips, and the Help menu's web submenu; and
-// which icon a row of windows asks its window for.
+// which icon a row of windows asks its window for, and which opacity it shows.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -11,6 +11,7 @@
 #include "forms/form_layout.h"
 #include "forms/menu_tree.h"
 #include "forms/row_icon.h"
+#include "forms/row_opacity.h"
 #include "sim/simulated_desktop.h"
 #include "ui/frm_main_description.h"
 
@@ -55,6 +56,17 @@ TEST(Forms, ARowAsksForTheIconOfItsSizeFirstAndNeverWaitsOnAHungWindow) {
     EXPECT_EQ(RowIcon(desktop, window, size), shown) << name;
     EXPECT_EQ(desktop.Sent(window, 0x7F), requests) << name;  // WM_GETICON
     EXPECT_FALSE(desktop.froze) << name;
+  }
+}
+
+TEST(Forms, ARowShowsTheOpacityOfAWindowSeenThroughByItsAlphaOnly) {
+  const std::tuple<std::uint32_t, sim::Layered, std::string> cases[] = {  // extended style, layered attributes, figure
+      {0, {}, ""}, {WS_EX_LAYERED, {}, ""}, {WS_EX_LAYERED, {{0, 255, LWA_ALPHA}}, ""}, {WS_EX_LAYERED, {{0, 153, LWA_ALPHA}}, "60%"},
+      {WS_EX_LAYERED, {{0, 173, LWA_ALPHA}}, "68%"}, {WS_EX_LAYERED, {{0xFF, 0, LWA_COLORKEY}}, ""}};
+  for (const auto& [exStyle, layered, figure] : cases) {
+    sim::SimulatedDesktop desktop;
+    const Hwnd hwnd = desktop.Add({.title = "", .exStyle = exStyle, .layered = layered});
+    EXPECT_EQ(OpacityFigure(WindowOpacity(desktop, hwnd, exStyle)), figure) << figure;
   }
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <tuple>
 
+#include "forms/row_opacity.h"
 #include "sim/fake_shell.h"
 #include "sim/headless_form.h"
 #include "ui/frm_main.h"
@@ -57,11 +58,26 @@ Action MouseMove(std::uintptr_t wParam, std::intptr_t lParam, bool atPointer) {
 }
 // The shell reports a mouse action on the icon as a mouse move with the icon's number.
 Action Icon(std::intptr_t message) { return MouseMove(1, message, false); }
-// Ctrl+Win+T `times` over, with the window `front` gives (0: none) in front, not yet activated.
-Action PinInFront(const std::function<Hwnd(Program&)>& front, int times = 1) {
+// Ctrl+Win+T (or another key) `times` over, with the window `front` gives (0: none) in front, not yet activated.
+Action PinInFront(const std::function<Hwnd(Program&)>& front, int times = 1, CommandId key = CommandId::hkPinForeground) {
   return [=](Program& p) {
     p.desktop.foreground = front(p);
-    for (int i = 0; i < times; ++i) p.main.Command(CommandId::hkPinForeground);
+    for (int i = 0; i < times; ++i) p.main.Command(key);
+  };
+}
+// Ctrl+Win+Minus on a window made as `options` say.
+Action SeeThroughInFront(const sim::WindowOptions& options) {
+  return PinInFront([=](Program& p) { return p.desktop.Add(options); }, 1, CommandId::hkLowerOpacity);
+}
+Action Then(const Action& first, const Action& second) {
+  return [=](Program& p) { first(p), second(p); };
+}
+
+// The action on a target that has stopped reading its messages.
+Action Hung(const Action& action) {
+  return [=](Program& p) {
+    p.desktop.Change(p.target).closeAnswer = sim::CloseAnswer::Hangs;
+    action(p);
   };
 }
 
@@ -129,11 +145,15 @@ std::string Effect(const Action& action, Row row, float twipsPerPixel) {
   for (const auto& [owner, opened] : p.shell.opened)
     note(true, (owner == p.form.hWnd() ? "" : owner == about ? "About: " : "another window: ") + opened);
   for (const std::string& started : p.shell.started) note(true, started);
+  for (const auto& [hwnd, whose] : {std::pair(p.target, "seen through"), std::pair(p.form.hWnd(), "own window seen through")})
+    note(p.desktop.Options(hwnd).exStyle & WS_EX_LAYERED,
+         whose + (" " + OpacityFigure(WindowOpacity(p.desktop, hwnd, p.desktop.Options(hwnd).exStyle))));
   return effect;
 }
 
 TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) {
   const auto web = [](const std::string& target) { return "Open " + target + " (null) (null) 1"; };
+  const Action seeThroughTarget = PinInFront([](Program& p) { return p.target; }, 1, CommandId::hkLowerOpacity);
   const std::tuple<const char*, Action, std::string, const char*> cases[] = {  // name, action, effect, on a gone window's row (null: needs none)
       {"Top Window", Click(CommandId::btnTop), "restored placed topmost activated row redrawn", "row redrawn"},
       {"File Top", Click(CommandId::mnuTop), "restored placed topmost activated row redrawn", "row redrawn"},
@@ -201,6 +221,20 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
       {"Leave Message", Click(CommandId::mnuGuestBook), web("http://quarrow.example/support/book"), nullptr},
       {"Get Paid", Click(CommandId::mnuGetPaid), web("http://paidmail.example/Id/605080"), nullptr},
       {"Team Home Page", Click(CommandId::mnuHomePage), web("http://quarrow.example"), nullptr},
+      // The opacity keys on the selected row's window, on the one in front and on the program's own; only windows that can be seen through.
+      {"Ctrl+Minus", Click(CommandId::lstLowerOpacity), "row redrawn seen through 90%", "beep row redrawn"},
+      {"Ctrl+Minus, Ctrl+Plus", Then(Click(CommandId::lstLowerOpacity), Click(CommandId::lstRaiseOpacity)), "row redrawn", "beep row redrawn"},
+      {"Ctrl+Plus at 100%", Click(CommandId::lstRaiseOpacity), "row redrawn", "row redrawn"},
+      {"Ctrl+Minus on a hung window", Hung(Click(CommandId::lstLowerOpacity)), "beep row redrawn", "beep row redrawn"},
+      {"Ctrl+Win+Minus twice", Then(seeThroughTarget, seeThroughTarget), "row redrawn seen through 80%", nullptr},
+      {"Ctrl+Win+Minus on itself", PinInFront([](Program& p) { return p.form.hWnd(); }, 1, CommandId::hkLowerOpacity), "own window seen through 90%", nullptr},
+      {"Ctrl+Win+Minus on the taskbar", SeeThroughInFront({.title = "", .className = "Shell_TrayWnd"}), "beep", nullptr},
+      {"Ctrl+Win+Minus on a class with its own DC", SeeThroughInFront({.title = "", .classStyle = CS_OWNDC}), "beep", nullptr},
+      {"Ctrl+Win+Minus on a class with one DC", SeeThroughInFront({.title = "", .classStyle = CS_CLASSDC}), "beep", nullptr},
+      {"Ctrl+Win+Minus on one drawn by UpdateLayeredWindow", SeeThroughInFront({.title = "", .exStyle = WS_EX_LAYERED}), "beep", nullptr},
+      {"Ctrl+Win+Minus on one that refuses", SeeThroughInFront({.title = "", .refuses = true}), "beep", nullptr},
+      {"Ctrl+Win+Minus, Exit", Then(seeThroughTarget, Click(CommandId::mnuExit)), "icon AD ended", nullptr},
+      {"Ctrl+Win+Minus, the session's end", Then(seeThroughTarget, [](Program& p) { p.main.Form_SessionEnd(); }), "", nullptr},
   };
   for (const auto& [name, action, effect, whenGone] : cases) {
     for (const float twipsPerPixel : {15.0f, 12.0f})  // 96 and 120 dpi

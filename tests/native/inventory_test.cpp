@@ -1,14 +1,17 @@
 // The window list and End Task on the simulated desktop: rows and their
 // handles, titles as read, windows that go meanwhile, whether the list is
-// still current, and whom End Task asks and how it takes answers. What Top,
-// Reset and Switch do is in frmMain's table of actions.
+// still current, and whom End Task asks and how it takes answers; the opacity's
+// steps and restore. What Top, Reset, Switch and the opacity keys do, and on
+// which windows, is in frmMain's table of actions.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <tuple>
+#include <vector>
 
 #include "inventory/end_apps.h"
 #include "inventory/placement.h"
+#include "inventory/opacity.h"
 #include "inventory/window_list.h"
 #include "sim/fake_list_box.h"
 #include "sim/simulated_desktop.h"
@@ -194,6 +197,26 @@ TEST_F(Inventory, EndTask_LivesWithEveryAnswerSkipsAHungWindowAndClosesNothingFo
   EXPECT_TRUE(desktop.Exists(refuses) && desktop.Exists(hangs));
   EXPECT_FALSE(desktop.froze) << "a close request to a hung window must not wait for it";
   EXPECT_FALSE(desktop.Exists(after)) << "the windows after a hung one are still asked";
+}
+
+TEST(SeeThrough, StepsByTenPointsToTwentyAtLeastAndGivesBackTheStateBeforeTheFirstChangeAt100AndAtTheEnd) {
+  using sim::Layered;
+  const Layered own{{0xFF00FF, 200, LWA_ALPHA | LWA_COLORKEY}};  // 78%, with a colour key
+  const std::tuple<Layered, std::vector<int>, Layered> cases[] = {  // before, the steps, after them (none: not layered)
+      {{}, {-1}, {{0, 230, LWA_ALPHA}}}, {{}, {-1, -1, -1, -1}, {{0, 153, LWA_ALPHA}}},
+      {{}, std::vector(9, -1), {{0, 51, LWA_ALPHA}}}, {{}, {-1, -1, +1, +1}, {}},
+      {own, {-1}, {{0xFF00FF, 173, LWA_ALPHA | LWA_COLORKEY}}}, {own, {-1, +1, +1, +1, +1}, own},
+      {{{0xFF, 0, LWA_COLORKEY}}, {-1}, {{0xFF, 230, LWA_ALPHA | LWA_COLORKEY}}}};
+  for (const auto& [before, steps, after] : cases) {
+    sim::SimulatedDesktop desktop;
+    const Hwnd hwnd = desktop.Add({.title = "", .exStyle = before ? WS_EX_LAYERED : 0, .layered = before});
+    SeeThrough seeThrough(desktop);
+    for (const int step : steps) seeThrough.Step(hwnd, step);
+    const auto state = [&] { return std::pair(desktop.Options(hwnd).exStyle, desktop.Options(hwnd).layered); };
+    EXPECT_EQ(state(), std::pair(after ? WS_EX_LAYERED : 0, after)) << steps.size() << " steps";
+    seeThrough.RestoreAll();
+    EXPECT_EQ(state(), std::pair(before ? WS_EX_LAYERED : 0, before)) << steps.size() << " steps, then the end";
+  }
 }
 
 }  // namespace

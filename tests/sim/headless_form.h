@@ -96,12 +96,19 @@ class HeadlessForm final : public FormHost {
   void StartTimer(int id, unsigned ms) override { timers_[id] = ms; }
   // Kept until the test lets it run with FinishWork.
   void RunInBackground(int id, std::function<void()> work) override { work_.emplace_back(id, std::move(work)); }
-  // Runs the background work started so far, each then raising its event.
+  // Runs the background work started so far, off the program's thread,
+  // each then raising its event.
   void FinishWork() {
     for (auto& [id, work] : std::exchange(work_, {})) {
+      desktop_.programThread = false;
       work();
+      desktop_.programThread = true;
       events_->Form_WorkDone(id);
     }
+  }
+  bool WaitForWork(int, unsigned) override {
+    FinishWork();
+    return true;
   }
   // The test plays the user before the show returns.
   void ShowModal(FormEvents& events) override {

@@ -7,8 +7,10 @@
 #include <functional>
 #include <list>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -27,6 +29,8 @@ inline constexpr std::uint32_t kPopupStyle = WS_VISIBLE | 0x80000000;           
 inline constexpr Hwnd kNotPlaced = 1;
 // The thread of the program's own windows; every other window has one of its own.
 inline constexpr std::uint32_t kProgramThread = 7;
+// Layered attributes: colour key, alpha and flags.
+using Layered = std::optional<std::tuple<std::uint32_t, std::uint8_t, std::uint32_t>>;
 
 struct WindowOptions {
   std::string title;
@@ -43,6 +47,12 @@ struct WindowOptions {
   bool enabled = true;
   Hwnd lastActivePopup = 0;  // 0: the window itself
   std::uint32_t thread = 0;  // 0: a thread of its own, in a process of its own
+  // Seen through: the extended style but WS_EX_TOPMOST, the class's style, the layered attributes
+  // (none: not set, or drawn with UpdateLayeredWindow); a program with more rights refuses changes.
+  std::uint32_t exStyle = 0;
+  std::uint32_t classStyle = 0;
+  Layered layered = {};
+  bool refuses = false;
 };
 
 class SimulatedDesktop final : public WindowSystem {
@@ -101,9 +111,11 @@ class SimulatedDesktop final : public WindowSystem {
   Hwnd shellWindow = 0;
   static constexpr Hwnd kDesktopWindow = 0x10008;  // below every handle Add gives
   // The program waited on another program: a message sent to a hung window
-  // without abort-if-hung, or another thread's window placed or restored in
-  // a form that waits for its thread.
+  // without abort-if-hung, or another thread's window placed, restored or
+  // restyled from the program's own thread in a form that waits for it.
   bool froze = false;
+  // The calls come from the program's thread, not from its background work.
+  bool programThread = true;
   // The last process let take the foreground, and the close requests made
   // to a window whose process had not been let.
   std::uint32_t allowedForeground = 0;
@@ -117,7 +129,7 @@ class SimulatedDesktop final : public WindowSystem {
     const WindowOptions& options = Options(hwnd);
     std::uint32_t value = 0;
     if (Exists(hwnd) && index == GWL_STYLE) value = options.style;
-    if (Exists(hwnd) && index == GWL_EXSTYLE) value = options.placedAfter == HWND_TOPMOST ? WS_EX_TOPMOST : 0;
+    if (Exists(hwnd) && index == GWL_EXSTYLE) value = (options.placedAfter == HWND_TOPMOST ? WS_EX_TOPMOST : 0) | options.exStyle;
     return AfterRead("GetWindowLongW", hwnd, static_cast<std::int32_t>(value));
   }
   int GetWindowTextLengthW(Hwnd hwnd) override {
@@ -192,10 +204,32 @@ class SimulatedDesktop final : public WindowSystem {
     return true;
   }
   std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) override {
+    if (index == GCL_STYLE) return Options(hwnd).classStyle;
     const auto& icons = Options(hwnd).icons;
     return icons.count(index) ? icons.at(index) : 0;
   }
   void MessageBeep(unsigned) override { ++beeps; }
+  // As the window system does, taking the layered style away drops the attributes.
+  std::int32_t SetWindowLongW(Hwnd hwnd, int index, std::int32_t value) override {
+    Window* window = Find(hwnd);
+    if (!window || index != GWL_EXSTYLE || window->options.refuses) return 0;
+    Wait(hwnd);
+    const auto before = std::exchange(window->options.exStyle, static_cast<std::uint32_t>(value) & ~WS_EX_TOPMOST);
+    if (!(window->options.exStyle & WS_EX_LAYERED)) window->options.layered.reset();
+    return static_cast<std::int32_t>(before);
+  }
+  bool GetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t* colorKey, std::uint8_t* alpha, std::uint32_t* flags) override {
+    if (!Options(hwnd).layered) return false;
+    std::tie(*colorKey, *alpha, *flags) = *Options(hwnd).layered;
+    return true;
+  }
+  bool SetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t colorKey, std::uint8_t alpha, std::uint32_t flags) override {
+    Window* window = Find(hwnd);
+    if (!window || window->options.refuses || !(window->options.exStyle & WS_EX_LAYERED)) return false;
+    window->options.layered = std::tuple(colorKey, alpha, flags);
+    return true;
+  }
+  bool IsWindow(Hwnd hwnd) override { return Exists(hwnd); }
 
  private:
   struct Window { WindowOptions options; std::list<Hwnd>::iterator place; };
@@ -222,7 +256,7 @@ class SimulatedDesktop final : public WindowSystem {
     return true;
   }
   // A placement or restore that waits for the window's thread.
-  void Wait(Hwnd hwnd) { froze = froze || (Exists(hwnd) && ThreadOf(hwnd) != kProgramThread); }
+  void Wait(Hwnd hwnd) { froze = froze || (programThread && Exists(hwnd) && ThreadOf(hwnd) != kProgramThread); }
   // A text as the window system counts it, in UTF-16 units: two for a
   // character beyond the basic plane.
   static int Units(const std::string& text) {

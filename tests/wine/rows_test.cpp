@@ -1,6 +1,7 @@
-// hovrel.exe's rows, its shortcut and a new resolution: a row shows its
-// window's pin as soon as the shortcut pins it, and a new resolution lays
-// both windows out from their tables and loads the icons at its sizes.
+// hovrel.exe's rows, its shortcuts and a new resolution: a row shows its
+// window's pin as soon as the shortcut pins it, and its opacity as the keys
+// step it, which Exit gives back; and a new resolution lays both windows out
+// from their tables and loads the icons at its sizes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,11 +22,19 @@ namespace {
 using namespace fixture;
 using app::RunningApp;
 
-// Ctrl+Win+T as the keyboard gives it, through the window system's own check
-// for registered shortcuts.
-void PressPinShortcut() {
-  for (const int key : {VK_CONTROL, VK_LWIN, int{'T'}}) ::keybd_event(static_cast<BYTE>(key), 0, 0, 0);
-  for (const int key : {int{'T'}, VK_LWIN, VK_CONTROL}) ::keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+// Keys pressed in turn and let go in the reverse order, as the keyboard gives
+// them, through the window system's own check for registered shortcuts.
+void Press(std::vector<BYTE> keys) {
+  for (const BYTE key : keys) ::keybd_event(key, 0, 0, 0);
+  for (auto key = keys.rbegin(); key != keys.rend(); ++key) ::keybd_event(*key, 0, KEYEVENTF_KEYUP, 0);
+}
+
+// The window's alpha; 256 when it is not layered at all, 0 when it is without an alpha.
+int Alpha(HWND hwnd) {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!(::GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED)) return 256;
+  return ::GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags) && (flags & LWA_ALPHA) ? alpha : 0;
 }
 
 // The row as it is on the screen, pixel by pixel.
@@ -70,13 +79,54 @@ TEST_F(RowsTest, PinShortcutPinsTheWindowInFrontAndItsRowShowsItAtOnce) {
     return previous == unpinned;
   })) << "the row never settled";
   for (bool pinned : {true, false}) {
-    PressPinShortcut();
+    Press({VK_CONTROL, VK_LWIN, 'T'});
     EXPECT_TRUE(WaitUntil([&] { return IsTopmost(target.hwnd()) == pinned; })) << "the shortcut left it " << !pinned;
     EXPECT_TRUE(WaitUntil([&] { return (RowOnScreen(app, row) != unpinned) == pinned; }))
         << (pinned ? "no pin mark on the row" : "the pin mark stayed");
     EXPECT_TRUE(!pinned || Ink(RowOnScreen(app, row)) > Ink(unpinned)) << "the mark is on the unpinned row";
   }
   EXPECT_EQ(app.Selected(), row) << "the list was rebuilt";
+}
+
+TEST_F(RowsTest, OpacityKeysStepTheWindowInFrontOrTheSelectedRowsWhichShowsItAndExitGivesEveryWindowItsStateBack) {
+  // Layered at an alpha of its own, 78%.
+  FixtureWindow own(UniqueTitle(L"own alpha"), Kind::Aside);
+  ::SetWindowLongW(own.hwnd(), GWL_EXSTYLE, ::GetWindowLongW(own.hwnd(), GWL_EXSTYLE) | WS_EX_LAYERED);
+  ::SetLayeredWindowAttributes(own.hwnd(), 0, 200, LWA_ALPHA);
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == app.window(); })) << "the program never came to the front";
+  ::SetForegroundWindow(target.hwnd());
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == target.hwnd() && app.Focus() == nullptr; }));
+  // The alpha after each press of Ctrl+Win and the key, on the main keys and the keypad.
+  const std::pair<BYTE, int> presses[] = {{VK_OEM_MINUS, 230}, {VK_OEM_MINUS, 204}, {VK_OEM_MINUS, 179}, {VK_SUBTRACT, 153},
+                                          {VK_OEM_PLUS, 179}, {VK_ADD, 204}, {VK_OEM_PLUS, 230}, {VK_ADD, 256}};
+  for (const auto& [key, alpha] : presses) {
+    Press({VK_CONTROL, VK_LWIN, key});
+    EXPECT_TRUE(WaitUntil([&] { return Alpha(target.hwnd()) == alpha; })) << "key " << int{key} << ": " << Alpha(target.hwnd());
+  }
+
+  ::SetForegroundWindow(app.window());
+  ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Control(CommandId::lstApp); })) << "the list has no focus";
+  for (const auto& [window, alpha] : {std::pair(own.hwnd(), 173), std::pair(target.hwnd(), 230)}) {
+    const int row = app.RowOf(window);
+    app.Select(row);
+    std::vector<std::uint32_t> before, previous;
+    // Drawn anew, as the change will draw it: with its focus frame.
+    ASSERT_TRUE(WaitUntil([&] {
+      ::RedrawWindow(app.Control(CommandId::lstApp), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      previous = std::exchange(before, RowOnScreen(app, row));
+      return previous == before;
+    })) << "the row never settled";
+    Press({VK_CONTROL, VK_OEM_MINUS});
+    EXPECT_TRUE(WaitUntil([&] { return Alpha(window) == alpha; })) << "Ctrl+Minus on the row: " << Alpha(window);
+    EXPECT_TRUE(WaitUntil([&] { return RowOnScreen(app, row) != before; })) << "the row shows no figure";
+    EXPECT_EQ(app.Selected(), row) << "the list was rebuilt";
+  }
+  app.Menu(CommandId::mnuExit);
+  EXPECT_EQ(app.ExitCode(10s), 0u);
+  EXPECT_EQ(Alpha(target.hwnd()), 256) << "left layered at exit";
+  EXPECT_EQ(Alpha(own.hwnd()), 200) << "its own alpha not given back at exit";
 }
 
 // Sends a message whose lParam points at `data`. Wine hands such a pointer

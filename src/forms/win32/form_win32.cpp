@@ -109,10 +109,17 @@ struct BackgroundWork {
   HWND window;
   int id;
   std::function<void()> work;
+  // The thread of the work of the same id started before, waited for
+  // first; null for none. The job owns this handle.
+  HANDLE before;
 };
 
 DWORD WINAPI RunBackgroundWork(void* parameter) {
   const std::unique_ptr<BackgroundWork> job(static_cast<BackgroundWork*>(parameter));
+  if (job->before != nullptr) {
+    ::WaitForSingleObject(job->before, INFINITE);
+    ::CloseHandle(job->before);
+  }
   job->work();
   // Posted: the window's thread raises the event between its other messages.
   ::PostMessageW(job->window, kWorkDoneMessage, static_cast<WPARAM>(job->id), 0);
@@ -122,16 +129,36 @@ DWORD WINAPI RunBackgroundWork(void* parameter) {
 }  // namespace
 
 void Win32Form::RunInBackground(int id, std::function<void()> work) {
-  auto job = std::make_unique<BackgroundWork>(BackgroundWork{window_->hwnd_, id, std::move(work)});
-  // The thread runs on once its handle is closed; the program never waits for
-  // it, and its end, at Exit, ends the thread wherever it is.
+  OwnedHandle& last = window_->lastWork_[id];
+  HANDLE before = nullptr;
+  if (last) ::DuplicateHandle(::GetCurrentProcess(), last.get(), ::GetCurrentProcess(), &before, SYNCHRONIZE, FALSE, 0);
+  auto job = std::make_unique<BackgroundWork>(BackgroundWork{window_->hwnd_, id, std::move(work), before});
+  // The program waits for a thread only in WaitForWork; its end, at Exit,
+  // ends the thread wherever it is.
   if (HANDLE thread = ::CreateThread(nullptr, 0, &RunBackgroundWork, job.get(), 0, nullptr)) {
     job.release();
-    ::CloseHandle(thread);
+    last = OwnedHandle(thread);
     return;
   }
   // No thread to be had: the work is done all the same, here and now.
   RunBackgroundWork(job.release());
+}
+
+bool Win32Form::WaitForWork(int id, unsigned ms) {
+  const auto found = window_->lastWork_.find(id);
+  if (found == window_->lastWork_.end()) return true;
+  HANDLE thread = found->second.get();
+  const DWORD deadline = ::GetTickCount() + ms;
+  // The work may send this window a message (a change of its own style, say)
+  // and wait for the answer: what is sent is answered while waiting.
+  for (;;) {
+    const DWORD now = ::GetTickCount(), left = static_cast<LONG>(deadline - now) > 0 ? deadline - now : 0;
+    const DWORD woken = ::MsgWaitForMultipleObjects(1, &thread, FALSE, left, QS_SENDMESSAGE);
+    if (woken == WAIT_OBJECT_0) return true;
+    if (woken != WAIT_OBJECT_0 + 1) return false;
+    MSG msg;
+    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
 }
 
 void Win32Form::ShowModal(FormEvents& events) {

@@ -115,6 +115,9 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kWorkDoneMessage:
       OnWorkDone(wParam);
       return 0;
+    case WM_ENDSESSION:
+      OnEndSession(wParam);
+      return 0;
     default:
       return ::DefWindowProcW(hwnd_, msg, wParam, lParam);
   }
@@ -206,6 +209,12 @@ void FormWindow::OnWorkDone(WPARAM id) {
 }
 
 void FormWindow::OnClose() { host_.Unload(); }
+
+void FormWindow::OnEndSession(WPARAM ending) {
+  // Ending the session, the window system ends the process once this
+  // returns; it sends no WM_CLOSE and destroys no window first.
+  if (ending != FALSE && events_ != nullptr) events_->Form_SessionEnd();
+}
 
 void FormWindow::OnActivate(WPARAM wParam) {
   // A plain window does not remember which control had the focus, as a

@@ -72,6 +72,7 @@ class FormWindow {
   void OnHotKey(WPARAM id);
   void OnTimer(WPARAM id);
   void OnWorkDone(WPARAM id);
+  void OnEndSession(WPARAM ending);
 
   void Load(FormEvents& events, int show);
   // Shows the window, as `show` says, and gives the first control the focus.
@@ -109,6 +110,8 @@ class FormWindow {
   const ControlSpec* ControlById(WORD id) const;
   bool IsLinkField(HWND control) const;
   float TwipsPerPixelX() const { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi_.x); }
+  // A key for one of the form's lists, raised as its command: true when taken.
+  bool ListShortcutClaims(const MSG& msg);
 
   FormHost& host_;
   const FormDescription& form_;
@@ -134,6 +137,8 @@ class FormWindow {
   Win32WindowSystem windowSystem_;
   // Set while the form is shown modal.
   std::optional<DisabledWindows> disabled_;
+  // The thread of the work of each id started last.
+  std::map<int, OwnedHandle> lastWork_;
 };
 
 }  // namespace hovrel

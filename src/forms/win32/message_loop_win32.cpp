@@ -37,6 +37,7 @@ bool FormWindow::Preprocess(MSG& msg) {
     ::SendMessageW(hwnd_, WM_SYSCOMMAND, SC_KEYMENU, msg.wParam);
     return true;
   }
+  if (ListShortcutClaims(msg)) return true;
   return ::IsDialogMessageW(hwnd_, &msg) != FALSE;
 }
 

@@ -1,5 +1,6 @@
 // Owning wrappers for Win32 handles that must be released: a font, an icon,
-// a menu not attached to a window, an accelerator table, a window. Only for
+// a menu not attached to a window, an accelerator table, a window, a kernel
+// object (a thread). Only for
 // forms/win32/ files, after <windows.h>.
 #pragma once
 
@@ -46,5 +47,6 @@ using OwnedIcon = Owned<HICON, &::DestroyIcon>;
 using OwnedMenu = Owned<HMENU, &::DestroyMenu>;
 using OwnedAccelerators = Owned<HACCEL, &::DestroyAcceleratorTable>;
 using OwnedWindow = Owned<HWND, &::DestroyWindow>;
+using OwnedHandle = Owned<HANDLE, &::CloseHandle>;
 
 }  // namespace hovrel

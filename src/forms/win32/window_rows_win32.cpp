@@ -1,11 +1,12 @@
 // The rows of a list that shows windows (kWindowRows): each row draws its
-// window's icon, a pin mark while the window is in the topmost band,
-// and its text, in the system's colours. The window is read as its row is
+// window's icon, a pin mark while the window is in the topmost band, its
+// opacity while it is seen through, and its text, in the system's colours. The window is read as its row is
 // drawn, so only the rows in view cost anything, and the list's refill nothing.
 #include <algorithm>
 #include <string>
 
 #include "forms/row_icon.h"
+#include "forms/row_opacity.h"
 #include "forms/win32/form_window_win32.h"
 #include "platform/win32_handle.h"
 
@@ -86,6 +87,17 @@ void DrawPinMark(HDC dc, const RECT& cell, COLORREF ink) {
   ::Polygon(dc, needle, 4);
 }
 
+// The opacity ("60%") after the pin's cell; the text then starts after it.
+void DrawOpacityFigure(HDC dc, const std::string& figure, RECT& text, int gap) {
+  const std::wstring wide(figure.begin(), figure.end());
+  RECT cell = text;
+  ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &cell, DT_SINGLELINE | DT_VCENTER | DT_CALCRECT);
+  cell.top = text.top;
+  cell.bottom = text.bottom;
+  ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  text.left = cell.right + gap;
+}
+
 void DrawRowText(HDC dc, const DRAWITEMSTRUCT& item, RECT cell) {
   const auto row = static_cast<WPARAM>(item.itemID);
   const LRESULT length = ::SendMessageW(item.hwndItem, LB_GETTEXTLEN, row, 0);
@@ -104,12 +116,15 @@ void DrawRowFace(WindowSystem& ws, const DRAWITEMSTRUCT& item, Dpi dpi) {
   // An empty list draws no row, only its focus.
   if (item.itemID == static_cast<UINT>(-1)) return;
   const COLORREF ink = ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
-  const RowParts parts = PartsOf(item.rcItem, dpi);
+  RowParts parts = PartsOf(item.rcItem, dpi);
   const auto window = reinterpret_cast<HWND>(item.itemData);
   DrawRowIcon(ws, item.hDC, window, parts.icon);
-  if ((::GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) DrawPinMark(item.hDC, parts.pin, ink);
+  const auto exStyle = static_cast<std::uint32_t>(::GetWindowLongW(window, GWL_EXSTYLE));
+  if ((exStyle & WS_EX_TOPMOST) != 0) DrawPinMark(item.hDC, parts.pin, ink);
   ::SetTextColor(item.hDC, ink);
   ::SetBkMode(item.hDC, TRANSPARENT);
+  const std::string figure = OpacityFigure(WindowOpacity(ws, FromHwnd(window), exStyle));
+  if (!figure.empty()) DrawOpacityFigure(item.hDC, figure, parts.text, TwipsToPixels(kGapTwips, dpi.x));
   DrawRowText(item.hDC, item, parts.text);
 }
 
