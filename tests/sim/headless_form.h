@@ -121,8 +121,10 @@ class HeadlessForm final : public FormHost {
     events_->Form_Unload();
     desktop_.Remove(hwnd_);
   }
+  // The background work not yet done goes with the process.
   void End() override {
     ended = true;
+    work_.clear();
     desktop_.Remove(hwnd_);
     throw ProgramEnded{};
   }
