@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -29,10 +30,21 @@ std::vector<Hwnd> TopLevelWindows(WindowSystem& ws) {
 // Windows shows a ghost window, titled "... (Not Responding)", in place of a
 // window that has stopped responding. The ghost is no task: commands on its
 // row would act on the ghost, not on the program; the hung window is listed.
-bool IsGhost(WindowSystem& ws, Hwnd hwnd) {
+// Its title ends in a bracket in every language ("(Keine Rückmeldung)",
+// "(未响应)"), and only such a title has its class read: that read is a
+// round trip to the window server under Wine, and a rebuild reads every row.
+bool IsGhost(WindowSystem& ws, Hwnd hwnd, std::string_view title) {
+  if (!title.ends_with(")") && !title.ends_with("\uFF09")) return false;
   std::string className;
   ws.GetClassNameW(hwnd, className, 8);
   return className == "Ghost";
+}
+
+// The title into `title`; false for none (or closed meanwhile).
+bool ReadTitle(WindowSystem& ws, Hwnd hwnd, std::string& title) {
+  const int length = ws.GetWindowTextLengthW(hwnd);
+  // A title that grew since its length was read is cut to that length.
+  return length > 0 && ws.GetWindowTextW(hwnd, title, length + 1) > 0;
 }
 
 // Hands `list` each window that gets a row, with its title, in z-order.
@@ -42,14 +54,31 @@ void ForEachListedWindow(WindowSystem& ws, Hwnd self, bool showOnlyApps, std::ui
   // One buffer for the whole pass: titles are read into it and copied out,
   // so a pass allocates only when a longer title turns up.
   std::string title;
+  bool ghosts = false;
+  std::vector<Hwnd> filteredOut;
   for (const Hwnd current : TopLevelWindows(ws)) {
-    if (!TaskWindow(ws, current, showOnlyApps, appFilterMask) || current == self) continue;
-    const int length = ws.GetWindowTextLengthW(current);
-    if (length <= 0) continue;
-    // A title that grew since its length was read is cut to that length.
-    if (ws.GetWindowTextW(current, title, length + 1) <= 0) continue;  // closed meanwhile, or never had a title
-    if (IsGhost(ws, current)) continue;
+    if (current == self) continue;
+    if (!TaskWindow(ws, current, showOnlyApps, appFilterMask)) {
+      filteredOut.push_back(current);
+      continue;
+    }
+    if (!ReadTitle(ws, current, title)) continue;
+    if (IsGhost(ws, current, title)) {
+      ghosts = true;
+      continue;
+    }
     list(title, current);
+  }
+  // Windows hides a hung window behind its ghost; to the user it is there.
+  // Only with a ghost on the desktop are the windows the filter kept out
+  // looked at again: without one no window is hidden so, and each question
+  // is a round trip to the window server under Wine.
+  if (!ghosts) return;
+  for (const Hwnd current : filteredOut) {
+    const auto style = static_cast<std::uint32_t>(ws.GetWindowLongW(current, GWL_STYLE));
+    if (((style | WS_VISIBLE) & appFilterMask) == appFilterMask && ws.IsHungAppWindow(current) &&
+        !ws.IsCloaked(current) && ReadTitle(ws, current, title))
+      list(title, current);
   }
 }
 
@@ -58,13 +87,9 @@ void ForEachListedWindow(WindowSystem& ws, Hwnd self, bool showOnlyApps, std::ui
 bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t appFilterMask) {
   const auto style = static_cast<std::uint32_t>(ws.GetWindowLongW(hwCurr, GWL_STYLE));
   if (!showOnlyApps) return true;
-  // Windows hides a hung window behind its ghost; to the user it is there.
-  // Asked only of a window the visible style alone keeps out.
-  const bool seen = (style & appFilterMask) == appFilterMask ||
-                    (((style | WS_VISIBLE) & appFilterMask) == appFilterMask && ws.IsHungAppWindow(hwCurr));
   // A cloaked window is out of sight whatever its style says: on another
   // virtual desktop, a suspended app, or a part of the shell.
-  return seen && !ws.IsCloaked(hwCurr);
+  return (style & appFilterMask) == appFilterMask && !ws.IsCloaked(hwCurr);
 }
 
 void RebuildWindowList(WindowSystem& ws, ListBox& lstApp, Hwnd self, bool showOnlyApps,

@@ -14,9 +14,9 @@ namespace hovrel {
 // Visible and framed: what the filter lets through.
 inline constexpr std::uint32_t kAppFilterMask = WS_VISIBLE | WS_BORDER;  // 0x10800000
 
-// True when hwCurr passes the filter: with it on, visible (or hung, and so
-// hidden behind the ghost Windows shows for it), framed and not cloaked;
-// with it off every window does.
+// True when hwCurr passes the filter: with it on, visible, framed and not
+// cloaked; with it off every window does. (A rebuild also lists, with the
+// filter on, a hung window hidden behind the ghost Windows shows for it.)
 bool TaskWindow(WindowSystem& ws, Hwnd hwCurr, bool showOnlyApps, std::uint32_t appFilterMask);
 
 // Empties lstApp and fills it anew, leaving no row selected. The window

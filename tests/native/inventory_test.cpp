@@ -45,7 +45,7 @@ TEST_F(Inventory, WindowList_ListsTheTitledWindowsThatPassSortedEachWithItsOwnHa
              cloaked = desktop.Add({"cloaked", kFramedStyle, CloseAnswer::Closes, sim::kNotPlaced, "Sim", true}),
              hungBehindGhost = Add("hung", kFramedStyle & ~WS_VISIBLE, CloseAnswer::Hangs);
   const Hwnd hiddenHungService = Add("hidden hung service", 0, CloseAnswer::Hangs);
-  desktop.Add(sim::WindowOptions{.title = "hung (Not Responding)", .className = "Ghost"});
+  const Hwnd ghost = desktop.Add(sim::WindowOptions{.title = "hung (Not Responding)", .className = "Ghost"});
   Add("");
   // Of two equal titles, the one higher in the z-order is read first.
   EXPECT_EQ(Rebuild(true), (Rows{{"alpha", alpha}, {"border only", border}, {"hung", hungBehindGhost}, {"minimised", minimised},
@@ -56,6 +56,10 @@ TEST_F(Inventory, WindowList_ListsTheTitledWindowsThatPassSortedEachWithItsOwnHa
                                   {"hidden service", service}, {"hung", hungBehindGhost}, {"minimised", minimised},
                                   {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes}, {"Zulu", zulu}}));
   EXPECT_EQ(list.ListIndex(), -1);
+  // Hidden by its own program, not by a ghost, a hung window is out of sight.
+  desktop.Remove(ghost);
+  Rebuild(true);
+  EXPECT_EQ(list.Find("hung"), -1) << "a hung window listed with no ghost hiding it";
   EXPECT_EQ(list.rowsAddedWhileDrawing, 0) << "rows added with redraw on";
   EXPECT_EQ(list.refillDepth(), 0) << "redraw left off";
 }
