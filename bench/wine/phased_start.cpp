@@ -95,8 +95,12 @@ class StampingEvents final : public FormEvents {
     stamps_.Take(Stamp::IconAdded);
     stamps_.Send();
   }
+  RowLook LookOfRow(CommandId list, std::uint32_t itemData, int iconPixels) override {
+    return events_.LookOfRow(list, itemData, iconPixels);
+  }
   void TaskbarCreated() override { events_.TaskbarCreated(); }
   void Command(CommandId id) override { events_.Command(id); }
+  void Form_SessionEnd(bool closingProgram) override { events_.Form_SessionEnd(closingProgram); }
 
  private:
   FormEvents& events_;

@@ -6,15 +6,16 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "forms/list_box.h"
-#include "platform/window_system.h"
 #include "forms/form_description.h"
+#include "forms/list_box.h"
+#include "forms/row_look.h"
 #include "forms/window_state.h"
+#include "forms/worker.h"
+#include "platform/window_system.h"
 
 namespace hovrel {
 
@@ -54,8 +55,10 @@ class FormEvents {
   virtual void Form_DpiChanged() {}
   // A timer started with FormHost::StartTimer has run out.
   virtual void Form_Timer(int /*id*/) {}
-  // Work started with FormHost::RunInBackground has returned.
-  virtual void Form_WorkDone(int /*id*/) {}
+  // What a row of a list of windows shows beside its text, asked as the row
+  // is drawn: `itemData` is the row's, `iconPixels` the size of its icon's
+  // cell. Only what is read without waiting on any window belongs here.
+  virtual RowLook LookOfRow(CommandId /*list*/, std::uint32_t /*itemData*/, int /*iconPixels*/) { return {}; }
   // The shell made its taskbar anew (Explorer restarted): every
   // notification icon it showed is gone.
   virtual void TaskbarCreated() {}
@@ -63,8 +66,10 @@ class FormEvents {
   // id of the control or menu item.
   virtual void Command(CommandId id) = 0;
   // The Windows session ends: the process is ended once this returns,
-  // without Form_Unload.
-  virtual void Form_SessionEnd() {}
+  // without Form_Unload. With `closingProgram`, the session goes on and only
+  // this program is asked to end (the Restart Manager does so for an
+  // installer or an update), and nothing ends it but the program itself.
+  virtual void Form_SessionEnd(bool /*closingProgram*/) {}
 };
 
 class FormHost {
@@ -101,15 +106,9 @@ class FormHost {
   // out, the timer counts from the new start. `id` is not 0.
   virtual void StartTimer(int id, unsigned ms) = 0;
 
-  // Runs `work` on a thread of its own while the window goes on taking input
-  // and painting, and once it has returned raises Form_WorkDone(id). Work of
-  // one id runs in the order it was started, one at a time. The work must
-  // not touch what the window's thread uses meanwhile.
-  virtual void RunInBackground(int id, std::function<void()> work) = 0;
-  // Waits until the work of that id started so far has returned, at most
-  // `ms`, answering what is sent to the window meanwhile; false when the
-  // time ran out first.
-  virtual bool WaitForWork(int id, unsigned ms) = 0;
+  // Work that must not hold up the window: its completions run on the
+  // window's thread, between this window's messages.
+  virtual Worker& Background() = 0;
 
   // Raises Form_Load, then shows the window modal: the program's other
   // windows take no input until this one is unloaded, and only then does the

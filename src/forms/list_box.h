@@ -32,6 +32,11 @@ class ListBox {
   // Draws that row again at once, and nothing else; a row that does not
   // exist is passed over. For rows that show something beyond their text.
   virtual void RedrawRow(int index) = 0;
+  // How long, in milliseconds, until a refill can no longer fall between the
+  // clicks of a double-click on the list: while a mouse button is held on
+  // it, a short while; after a click on it, what is left of the system's
+  // double-click time; otherwise 0.
+  virtual unsigned MsUntilClicksSettle() const = 0;
 
   // A refill of many rows is done between these two, so that the list is
   // not redrawn row by row.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "inventory/shell_windows.h"
 
@@ -22,35 +23,16 @@ std::string_view CutToUnits(std::string_view text, int units) {
   return text.substr(0, std::min(end, text.size()));
 }
 
-}  // namespace
+struct CloseRun {
+  WindowSystem& ws;
+  std::uint32_t ownProcess;
+  std::vector<Hwnd> own;
+};
 
-namespace modEndApps {
-
-std::string TargetTitle;
-
-void EndAppsByTitle(WindowSystem& ws, const std::string& text) {
-  // Cut as each title is read, so that a row's text longer than a title
-  // buffer still finds its own window.
-  TargetTitle = CutToUnits(text, kTitleBufferSize - 1);
-  // An empty text would be found in every title and close the whole desktop.
-  if (TargetTitle.empty()) return;
-  ws.EnumWindows(&EnumCloseProc, reinterpret_cast<std::intptr_t>(&ws));
-}
-
-int EnumCloseProc(Hwnd hwnd, std::intptr_t lParam) {
-  auto& ws = *reinterpret_cast<WindowSystem*>(lParam);
-  std::string title;
-  ws.GetWindowTextW(hwnd, title, kTitleBufferSize);
-  if (title.find(TargetTitle) == std::string::npos) return 1;
-  // No task: asked to close, the shell's desktop answers with Windows' Shut
-  // Down dialog, and an input method's helper window goes, and with it the
-  // typing in its program.
-  if (IsDesktopOrTaskbar(ws, hwnd) || IsInputMethodWindow(ws, hwnd)) return 1;
+void AskToClose(WindowSystem& ws, Hwnd hwnd, std::uint32_t process) {
   // The window may ask its user (to save, say); its program is in the
   // background, and only a process let take the foreground brings its
   // question in front rather than flashing on the taskbar.
-  std::uint32_t process = 0;
-  ws.GetWindowThreadProcessId(hwnd, &process);
   ws.AllowSetForegroundWindow(process);
   std::int32_t unused = 0;
   // A plain send would wait forever on a hung window, and End Task is what
@@ -58,6 +40,40 @@ int EnumCloseProc(Hwnd hwnd, std::intptr_t lParam) {
   // that is not responding, yet still waits for one that asks its user.
   ws.SendMessageTimeoutW(hwnd, WM_CLOSE, 0, reinterpret_cast<std::intptr_t>(&unused), SMTO_ABORTIFHUNG,
                          kCloseAnswerWaitMs);
+}
+
+}  // namespace
+
+namespace modEndApps {
+
+std::string TargetTitle;
+
+void EndAppsByTitle(WindowSystem& ws, const std::string& text, std::uint32_t ownProcess) {
+  // Cut as each title is read, so that a row's text longer than a title
+  // buffer still finds its own window.
+  TargetTitle = CutToUnits(text, kTitleBufferSize - 1);
+  // An empty text would be found in every title and close the whole desktop.
+  if (TargetTitle.empty()) return;
+  CloseRun run{ws, ownProcess, {}};
+  ws.EnumWindows(&EnumCloseProc, reinterpret_cast<std::intptr_t>(&run));
+  for (const Hwnd hwnd : run.own) AskToClose(ws, hwnd, ownProcess);
+}
+
+int EnumCloseProc(Hwnd hwnd, std::intptr_t lParam) {
+  auto& run = *reinterpret_cast<CloseRun*>(lParam);
+  std::string title;
+  run.ws.GetWindowTextW(hwnd, title, kTitleBufferSize);
+  if (title.find(TargetTitle) == std::string::npos) return 1;
+  // No task: asked to close, the shell's desktop answers with Windows' Shut
+  // Down dialog, and an input method's helper window goes, and with it the
+  // typing in its program.
+  if (IsDesktopOrTaskbar(run.ws, hwnd) || IsInputMethodWindow(run.ws, hwnd)) return 1;
+  std::uint32_t process = 0;
+  run.ws.GetWindowThreadProcessId(hwnd, &process);
+  if (process != 0 && process == run.ownProcess)
+    run.own.push_back(hwnd);
+  else
+    AskToClose(run.ws, hwnd, process);
   return 1;
 }
 

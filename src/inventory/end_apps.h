@@ -25,10 +25,12 @@ extern std::string TargetTitle;
 // (case counts) to close, and waits for each answer before the next window,
 // except that a window which is not responding is skipped, and so are the
 // shell's and the input methods' own windows. Each window's process may take
-// the foreground first, to put its question (to save, say) in front.
-void EndAppsByTitle(WindowSystem& ws, const std::string& text);
+// the foreground first, to put its question (to save, say) in front. The
+// windows of the process `ownProcess` (the program's own) are asked last:
+// asked first, the program would end before the others were asked.
+void EndAppsByTitle(WindowSystem& ws, const std::string& text, std::uint32_t ownProcess = 0);
 
-// EnumWindows callback; lParam carries the WindowSystem. Always goes on.
+// EnumWindows callback; lParam carries the run's state. Always goes on.
 int EnumCloseProc(Hwnd hwnd, std::intptr_t lParam);
 
 }  // namespace modEndApps

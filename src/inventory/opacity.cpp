@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "forms/row_opacity.h"
 #include "inventory/shell_windows.h"
 
 namespace hovrel {
@@ -15,27 +14,50 @@ std::uint32_t ExStyle(WindowSystem& ws, Hwnd hwnd) {
 
 }  // namespace
 
+int WindowOpacity(WindowSystem& ws, Hwnd window, std::uint32_t exStyle) {
+  std::uint32_t colorKey = 0, flags = 0;
+  std::uint8_t alpha = 255;
+  // A layered window that draws itself with UpdateLayeredWindow has no
+  // attributes to read, and is shown as it draws itself.
+  if ((exStyle & WS_EX_LAYERED) == 0 || !ws.GetLayeredWindowAttributes(window, &colorKey, &alpha, &flags) ||
+      (flags & LWA_ALPHA) == 0)
+    return 100;
+  return (alpha * 100 + 127) / 255;
+}
+
+bool SeeThrough::Answers(Hwnd hwnd) {
+  return ws_.SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kProbeMs);
+}
+
 bool SeeThrough::Accepts(Hwnd hwnd) {
   if (hwnd == 0 || IsDesktopOrTaskbar(ws_, hwnd)) return false;
   // The window system lets no window with a device context of its own or
   // of its class be layered.
   if ((ws_.ClassLongPtr(hwnd, GCL_STYLE) & (CS_OWNDC | CS_CLASSDC)) != 0) return false;
+  const std::uint32_t exStyle = ExStyle(ws_, hwnd);
+  if ((exStyle & WS_EX_NOREDIRECTIONBITMAP) != 0) return false;
   // Layered without attributes, it draws itself with UpdateLayeredWindow,
   // which attributes set from outside would break.
   std::uint32_t colorKey = 0, flags = 0;
   std::uint8_t alpha = 0;
-  if ((ExStyle(ws_, hwnd) & WS_EX_LAYERED) != 0 && !ws_.GetLayeredWindowAttributes(hwnd, &colorKey, &alpha, &flags))
+  if ((exStyle & WS_EX_LAYERED) != 0 && !ws_.GetLayeredWindowAttributes(hwnd, &colorKey, &alpha, &flags))
     return false;
-  // Its style is changed by messages it must answer: a hung window would
-  // hang the program with it.
-  return !ws_.IsHungAppWindow(hwnd);
+  // Its style is changed by messages it must answer, and Windows calls a
+  // window hung only after 5 s: a busy one would hold the lane as long.
+  return Answers(hwnd);
 }
 
 SeeThrough::Before SeeThrough::Read(Hwnd hwnd) {
-  Before before{ExStyle(ws_, hwnd)};
+  Before before{ExStyle(ws_, hwnd), ws_.GetWindowThreadProcessId(hwnd, nullptr)};
+  ws_.GetWindowThreadProcessId(hwnd, &before.process);
   if ((before.exStyle & WS_EX_LAYERED) != 0)
     ws_.GetLayeredWindowAttributes(hwnd, &before.colorKey, &before.alpha, &before.flags);
   return before;
+}
+
+bool SeeThrough::SameWindow(Hwnd hwnd, const Before& before) {
+  std::uint32_t process = 0;
+  return ws_.GetWindowThreadProcessId(hwnd, &process) == before.thread && process == before.process;
 }
 
 bool SeeThrough::Step(Hwnd hwnd, int steps) {
@@ -45,12 +67,24 @@ bool SeeThrough::Step(Hwnd hwnd, int steps) {
   }
   const int now = WindowOpacity(ws_, hwnd, ExStyle(ws_, hwnd));
   const int wanted = std::clamp(now + steps * kOpacityStep, kLeastOpacity, 100);
+  // Kept below the least by its own program, a window is left there.
+  if (steps < 0 && wanted > now) {
+    ws_.MessageBeep(MB_OK);
+    return false;
+  }
   if (wanted == now) return false;
-  const auto [entry, first] = changed_.try_emplace(hwnd, Read(hwnd));
+  auto entry = changed_.find(hwnd);
+  if (entry != changed_.end() && !SameWindow(hwnd, entry->second)) {
+    changed_.erase(entry);
+    entry = changed_.end();
+  }
+  const bool first = entry == changed_.end();
+  if (first) entry = changed_.emplace(hwnd, Read(hwnd)).first;
   if (wanted < 100 && Apply(hwnd, entry->second, wanted)) return true;
   // Back at 100%, or refused at the first change: the window as it was.
   if (wanted == 100 || first) {
-    Restore(hwnd, entry->second);
+    GiveBackAlpha(hwnd, entry->second);
+    GiveBackStyle(hwnd, entry->second);
     changed_.erase(entry);
   }
   if (wanted == 100) return true;
@@ -69,21 +103,27 @@ bool SeeThrough::Apply(Hwnd hwnd, const Before& before, int percent) {
                                         (before.flags & LWA_COLORKEY) | LWA_ALPHA);
 }
 
-void SeeThrough::Restore(Hwnd hwnd, const Before& before) {
-  if (!ws_.IsWindow(hwnd)) return;
-  if ((before.exStyle & WS_EX_LAYERED) != 0) {
+// Setting the attributes sends the window nothing, so a busy window gets its
+// alpha back at once; layered but without attributes, a window is not shown.
+void SeeThrough::GiveBackAlpha(Hwnd hwnd, const Before& before) {
+  if ((before.exStyle & WS_EX_LAYERED) != 0)
     ws_.SetLayeredWindowAttributes(hwnd, before.colorKey, before.alpha, before.flags);
-  } else if (ws_.IsHungAppWindow(hwnd)) {
-    // Hung since: made opaque without waiting for it, though still layered.
+  else
     ws_.SetLayeredWindowAttributes(hwnd, 0, 255, LWA_ALPHA);
-  } else {
-    // Only the layered bit goes back: the window may have changed others since.
-    ws_.SetWindowLongW(hwnd, GWL_EXSTYLE, static_cast<std::int32_t>(ExStyle(ws_, hwnd) & ~WS_EX_LAYERED));
-  }
+}
+
+void SeeThrough::GiveBackStyle(Hwnd hwnd, const Before& before) {
+  if ((before.exStyle & WS_EX_LAYERED) != 0 || !Answers(hwnd)) return;
+  // Only the layered bit goes back: the window may have changed others since.
+  ws_.SetWindowLongW(hwnd, GWL_EXSTYLE, static_cast<std::int32_t>(ExStyle(ws_, hwnd) & ~WS_EX_LAYERED));
+  // Without it the window may go on showing what it looked like layered.
+  ws_.RedrawWindow(hwnd, kRedrawUnlayered);
 }
 
 void SeeThrough::RestoreAll() {
-  for (const auto& [hwnd, before] : changed_) Restore(hwnd, before);
+  std::erase_if(changed_, [&](const auto& entry) { return !SameWindow(entry.first, entry.second); });
+  for (const auto& [hwnd, before] : changed_) GiveBackAlpha(hwnd, before);
+  for (const auto& [hwnd, before] : changed_) GiveBackStyle(hwnd, before);
   changed_.clear();
 }
 

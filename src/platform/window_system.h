@@ -40,6 +40,7 @@ inline constexpr unsigned kPlaceOwnFlags = SWP_NOSIZE | SWP_NOMOVE;             
 inline constexpr int SW_RESTORE = 9;
 
 inline constexpr unsigned GW_OWNER = 4;
+inline constexpr unsigned WM_NULL = 0x0;
 inline constexpr unsigned WM_CLOSE = 0x10;
 
 inline constexpr unsigned SMTO_ABORTIFHUNG = 0x2;
@@ -54,11 +55,20 @@ inline constexpr unsigned MB_OK = 0x0;
 // Seeing through a window: its layered style and attributes, the class styles
 // that forbid them, and the keys that step them.
 inline constexpr std::uint32_t WS_EX_LAYERED = 0x00080000;
+// Drawn straight by the compositor, without a bitmap the window system could
+// blend: terminals, WinUI and store app frames. Made layered, they can turn black.
+inline constexpr std::uint32_t WS_EX_NOREDIRECTIONBITMAP = 0x00200000;
 inline constexpr std::uint32_t LWA_COLORKEY = 0x1;
 inline constexpr std::uint32_t LWA_ALPHA = 0x2;
 inline constexpr int GCL_STYLE = -26;
 inline constexpr std::uint32_t CS_OWNDC = 0x20;
 inline constexpr std::uint32_t CS_CLASSDC = 0x40;
+// What "Using Layered Windows" asks for once a window is no longer layered.
+inline constexpr unsigned RDW_INVALIDATE = 0x1;
+inline constexpr unsigned RDW_ERASE = 0x4;
+inline constexpr unsigned RDW_ALLCHILDREN = 0x80;
+inline constexpr unsigned RDW_FRAME = 0x400;
+inline constexpr unsigned kRedrawUnlayered = RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN;
 inline constexpr std::uint8_t VK_ADD = 0x6B;
 inline constexpr std::uint8_t VK_SUBTRACT = 0x6D;
 inline constexpr std::uint8_t VK_OEM_PLUS = 0xBB;
@@ -140,6 +150,9 @@ class WindowSystem {
   virtual bool SetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t colorKey, std::uint8_t alpha,
                                           std::uint32_t flags) = 0;
   virtual bool IsWindow(Hwnd hwnd) = 0;
+  // Marks the window to be drawn anew, as `flags` say; without RDW_UPDATENOW
+  // or RDW_ERASENOW it sends nothing and waits for nothing.
+  virtual void RedrawWindow(Hwnd hwnd, unsigned flags) = 0;
 };
 
 }  // namespace hovrel

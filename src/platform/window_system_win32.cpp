@@ -147,4 +147,8 @@ bool Win32WindowSystem::SetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t colo
 
 bool Win32WindowSystem::IsWindow(Hwnd hwnd) { return ::IsWindow(ToHwnd(hwnd)) != FALSE; }
 
+void Win32WindowSystem::RedrawWindow(Hwnd hwnd, unsigned flags) {
+  ::RedrawWindow(ToHwnd(hwnd), nullptr, nullptr, flags);
+}
+
 }  // namespace hovrel

@@ -38,6 +38,7 @@ class Win32WindowSystem final : public WindowSystem {
                                   std::uint32_t* flags) override;
   bool SetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t colorKey, std::uint8_t alpha, std::uint32_t flags) override;
   bool IsWindow(Hwnd hwnd) override;
+  void RedrawWindow(Hwnd hwnd, unsigned flags) override;
 };
 
 }  // namespace hovrel

@@ -1,15 +1,12 @@
-// frmMain's handlers and their wiring; see frm_main.h.
+// frmMain's handlers, but for the Help menu's (frm_main_help.cpp); which
+// action raises which is in frm_main_wiring.cpp. See frm_main.h.
 #include "ui/frm_main.h"
 
 #include "inventory/end_apps.h"
 #include "inventory/placement.h"
 #include "inventory/window_list.h"
-#include "ui/build_number.h"
-#include "links/read_me.h"
-#include "links/web_links.h"
+#include "inventory/window_look.h"
 #include "tray/tray_notification.h"
-#include "ui/frm_about.h"
-#include "ui/frm_about_description.h"
 
 namespace hovrel {
 namespace {
@@ -17,67 +14,23 @@ namespace {
 constexpr int kAddIconTimer = 1;
 constexpr int kLookAgainTimer = 2;
 constexpr int kBandTimer = 3;
-constexpr int kEndTaskWork = 1;
-constexpr int kSeeThroughWork = 2;
-// At the end, how long the windows seen through may take to be given back
-// their state, all together, before the program ends all the same.
-constexpr unsigned kRestoreWaitMs = 3'000;
+constexpr int kEndTaskDoneTimer = 4;
+constexpr int kEndTaskLane = 1;
+constexpr int kOpacityLane = 2;
 // Many programs close a moment after they are asked (from a timer, or a
 // close they post themselves); End Task looks at the desktop again then.
 constexpr unsigned kLateCloseMs = 500;
-// A window is posted its move between the bands, and makes it when its
-// thread reads its messages: its row is drawn again once it has. The band is
-// looked at every kBandLookMs; a window that has not moved after kBandLooks
-// looks (5 s: a hung one) gets its row drawn as it is.
-constexpr unsigned kBandLookMs = 50;
-constexpr int kBandLooks = 100;
-
-struct Wiring {
-  CommandId source;
-  void (frmMain::*handler)();
-};
-
-// Which handler each button, menu item, shortcut and list double-click
-// raises. An id without a row runs nothing.
-// clang-format off
-constexpr Wiring kWiring[] = {
-    {CommandId::btnTop,         &frmMain::btnTop_Click},
-    {CommandId::btnReset,       &frmMain::btnReset_Click},
-    {CommandId::btnSwitch,      &frmMain::btnSwitch_Click},
-    {CommandId::btnEnd,         &frmMain::btnEnd_Click},
-    {CommandId::btnRefresh,     &frmMain::btnRefresh_Click},
-    {CommandId::lstApp,         &frmMain::lstApp_DblClick},
-    {CommandId::mnuTop,         &frmMain::mnuTop_Click},
-    {CommandId::mnuReset,       &frmMain::mnuReset_Click},
-    {CommandId::mnuEndTask,     &frmMain::mnuEndTask_Click},
-    {CommandId::mnuSwitch,      &frmMain::mnuSwitch_Click},
-    {CommandId::mnuExit,        &frmMain::mnuExit_Click},
-    {CommandId::mnuShowOnlyApp, &frmMain::mnuShowOnlyApp_Click},
-    {CommandId::mnuRefresh,     &frmMain::mnuRefresh_Click},
-    {CommandId::mnuAlwaysOnTop, &frmMain::mnuAlwaysOnTop_Click},
-    {CommandId::mnuReadMe,      &frmMain::mnuReadMe_Click},
-    {CommandId::mnuHome,        &frmMain::mnuHome_Click},
-    {CommandId::mnuNews,        &frmMain::mnuNews_Click},
-    {CommandId::mnuDownload,    &frmMain::mnuDownload_Click},
-    {CommandId::mnuSendMail,    &frmMain::mnuSendMail_Click},
-    {CommandId::mnuGuestBook,   &frmMain::mnuGuestBook_Click},
-    {CommandId::mnuGetPaid,     &frmMain::mnuGetPaid_Click},
-    {CommandId::mnuHomePage,    &frmMain::mnuHomePage_Click},
-    {CommandId::mnuAbout,       &frmMain::mnuAbout_Click},
-    {CommandId::popRestore,     &frmMain::popRestore_Click},
-    {CommandId::popExit,        &frmMain::popExit_Click},
-    {CommandId::hkPinForeground, &frmMain::Hotkey_PinForeground},
-    {CommandId::hkLowerOpacity,  &frmMain::Hotkey_LowerOpacity},
-    {CommandId::hkRaiseOpacity,  &frmMain::Hotkey_RaiseOpacity},
-    {CommandId::lstLowerOpacity, &frmMain::lstApp_LowerOpacity},
-    {CommandId::lstRaiseOpacity, &frmMain::lstApp_RaiseOpacity},
-};
-// clang-format on
 
 }  // namespace
 
 frmMain::frmMain(WindowSystem& ws, Shell& shell, ProgramFiles& files, Forms& forms, FormHost& form)
-    : ws_(ws), shell_(shell), files_(files), forms_(forms), form_(form), lstApp_(form.ListControl(CommandId::lstApp)) {}
+    : ws_(ws),
+      shell_(shell),
+      files_(files),
+      forms_(forms),
+      form_(form),
+      lstApp_(form.ListControl(CommandId::lstApp)),
+      opacity_(ws, form.Background(), kOpacityLane, lstApp_) {}
 
 void frmMain::Form_Load() {
   AppFilterMask = kAppFilterMask;
@@ -120,7 +73,7 @@ void frmMain::Form_MouseMove(const MouseMoveEvent& event) {
 
 void frmMain::Form_Unload() {
   // Every way out comes here but the session's end: no window is left seen through.
-  RestoreSeenThrough();
+  opacity_.RestoreAll();
   if (trayIcon_) trayIcon_->Delete();
   form_.End();
 }
@@ -132,19 +85,13 @@ void frmMain::Form_Timer(int id) {
     // minimised before there was an icon to bring it back.
     HideIfMinimised();
   }
-  if (id == kLookAgainTimer) RefreshIfChanged();
-  if (id == kBandTimer) LookAtBand();
+  if (id == kLookAgainTimer && !PutOffForClicks(id)) RefreshIfChanged();
+  if (id == kEndTaskDoneTimer && !PutOffForClicks(id)) EndTaskDone();
+  if (id == kBandTimer) LookAtBands();
 }
 
-void frmMain::Form_WorkDone(int id) {
-  if (id == kSeeThroughWork && !seenThroughRows_.empty()) {
-    lstApp_.RedrawRow(RowOfItemData(lstApp_, seenThroughRows_.front()));
-    seenThroughRows_.pop_front();
-  }
-  if (id != kEndTaskWork) return;
-  endingTasks_ = false;
-  FindAllApps();
-  form_.StartTimer(kLookAgainTimer, kLateCloseMs);
+RowLook frmMain::LookOfRow(CommandId, std::uint32_t itemData, int iconPixels) {
+  return LookOfWindow(ws_, itemData, iconPixels);
 }
 
 void frmMain::Form_DpiChanged() {
@@ -162,15 +109,6 @@ void frmMain::TaskbarCreated() {
   if (!trayIcon_->Present() && !form_.Visible()) popRestore_Click();
 }
 
-void frmMain::Command(CommandId id) {
-  for (const Wiring& row : kWiring) {
-    if (row.source == id) {
-      (this->*row.handler)();
-      return;
-    }
-  }
-}
-
 void frmMain::btnTop_Click() { MoveBetweenBands(Placement::Top); }
 
 void frmMain::btnReset_Click() { MoveBetweenBands(Placement::Reset); }
@@ -178,7 +116,7 @@ void frmMain::btnReset_Click() { MoveBetweenBands(Placement::Reset); }
 void frmMain::btnSwitch_Click() { PlaceSelectedWindow(ws_, lstApp_, Placement::Switch); }
 
 // Each window asked may ask its user in turn and be waited for, up to a
-// minute: the windows are asked on a thread of their own, and the program
+// minute: the windows are asked on a lane of their own, and the program
 // goes on meanwhile. One run at a time.
 void frmMain::btnEnd_Click() {
   const int selected = lstApp_.ListIndex();
@@ -187,8 +125,16 @@ void frmMain::btnEnd_Click() {
     return;
   }
   endingTasks_ = true;
-  form_.RunInBackground(kEndTaskWork,
-                        [&ws = ws_, text = lstApp_.List(selected)] { modEndApps::EndAppsByTitle(ws, text); });
+  endTaskRow_ = lstApp_.ItemData(selected);
+  std::uint32_t ownProcess = 0;
+  ws_.GetWindowThreadProcessId(form_.hWnd(), &ownProcess);
+  form_.Background().Run(kEndTaskLane, [this, text = lstApp_.List(selected), ownProcess] {
+    modEndApps::EndAppsByTitle(ws_, text, ownProcess);
+    return Completion([this] {
+      endingTasks_ = false;
+      form_.StartTimer(kEndTaskDoneTimer, 0);
+    });
+  });
 }
 
 void frmMain::btnRefresh_Click() { FindAllApps(); }
@@ -218,33 +164,6 @@ void frmMain::mnuAlwaysOnTop_Click() {
   SetTopMost(onTop);
 }
 
-void frmMain::mnuReadMe_Click() { OpenReadMe(shell_, files_, form_.hWnd()); }
-
-// The owner is read at each click: the window's handle is the shell's
-// parent for any message it shows.
-void frmMain::mnuHome_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::Home)); }
-
-void frmMain::mnuNews_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::News)); }
-
-void frmMain::mnuDownload_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::Download)); }
-
-void frmMain::mnuSendMail_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::SendMail)); }
-
-void frmMain::mnuGuestBook_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::GuestBook)); }
-
-void frmMain::mnuGetPaid_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::GetPaid)); }
-
-void frmMain::mnuHomePage_Click() { OpenLink(shell_, form_.hWnd(), LinkTarget(Link::HomePage)); }
-
-void frmMain::mnuAbout_Click() {
-  // Built anew at each opening and gone when this returns, so the build
-  // number is filled in every time.
-  const std::unique_ptr<FormHost> window = forms_.Create(kAboutForm, form_);
-  frmAbout about(shell_, *window);
-  window->SetCaption(CommandId::BuildNo, BuildNumber(files_));
-  window->ShowModal(about);
-}
-
 void frmMain::popRestore_Click() {
   form_.SetWindowState(kWindowNormal);
   form_.Show();
@@ -261,8 +180,7 @@ void frmMain::Hotkey_PinForeground() {
   }
   // Pressed again before a busy window has made the last move, the shortcut
   // takes back that move rather than the band the window is still in.
-  const bool moving = bandWatch_.looksLeft > 0 && bandWatch_.window == front;
-  const bool topmost = !(moving ? bandWatch_.topmost : IsTopmost(ws_, front));
+  const bool topmost = !bandWatch_.Pending(front).value_or(IsTopmost(ws_, front));
   if (PlaceInBand(ws_, front, topmost)) RedrawRowOnceMoved(front, topmost);
 }
 
@@ -294,21 +212,27 @@ void frmMain::MoveBetweenBands(Placement placement) {
 }
 
 void frmMain::RedrawRowOnceMoved(Hwnd hwnd, bool topmost) {
-  bandWatch_ = {hwnd, topmost, kBandLooks};
+  bandWatch_.Watch(hwnd, topmost);
   form_.StartTimer(kBandTimer, 0);
 }
 
-void frmMain::LookAtBand() {
-  if (bandWatch_.looksLeft <= 0) return;
-  // A window that has gone (it has no thread) moves no more.
-  const bool moving = IsTopmost(ws_, bandWatch_.window) != bandWatch_.topmost &&
-                      ws_.GetWindowThreadProcessId(bandWatch_.window, nullptr) != 0;
-  if (moving && --bandWatch_.looksLeft > 0) {
-    form_.StartTimer(kBandTimer, kBandLookMs);
-    return;
-  }
-  bandWatch_.looksLeft = 0;
-  lstApp_.RedrawRow(RowOfItemData(lstApp_, bandWatch_.window));
+void frmMain::LookAtBands() {
+  for (const Hwnd moved : bandWatch_.Look()) lstApp_.RedrawRow(RowOfItemData(lstApp_, moved));
+  if (bandWatch_.Watching()) form_.StartTimer(kBandTimer, BandWatch::kLookMs);
+}
+
+bool frmMain::PutOffForClicks(int timer) {
+  const unsigned wait = lstApp_.MsUntilClicksSettle();
+  if (wait != 0) form_.StartTimer(timer, wait);
+  return wait != 0;
+}
+
+void frmMain::EndTaskDone() {
+  // A row the user picked while the windows were asked stays picked.
+  const ListPlace place = PlaceIn(lstApp_);
+  FindAllApps();
+  if (place.selected >= 0 && place.selectedData != endTaskRow_) ReturnTo(lstApp_, place);
+  form_.StartTimer(kLookAgainTimer, kLateCloseMs);
 }
 
 void frmMain::SetTopMost(bool onTop) {
@@ -316,29 +240,22 @@ void frmMain::SetTopMost(bool onTop) {
                    kPlaceOwnFlags);
 }
 
-void frmMain::Form_SessionEnd() { RestoreSeenThrough(); }
-
-void frmMain::RestoreSeenThrough() {
-  seenThroughRows_.push_back(0);
-  form_.RunInBackground(kSeeThroughWork, [this] { seeThrough_.RestoreAll(); });
-  form_.WaitForWork(kSeeThroughWork, kRestoreWaitMs);
+// The Restart Manager closes a program so for an installer or an update,
+// and the session goes on: the program ends as at Exit.
+void frmMain::Form_SessionEnd(bool closingProgram) {
+  if (closingProgram)
+    form_.Unload();
+  else
+    opacity_.RestoreAll();
 }
 
-void frmMain::Hotkey_LowerOpacity() { StepOpacity(ws_.GetForegroundWindow(), -1); }
+void frmMain::Hotkey_LowerOpacity() { opacity_.Step(ws_.GetForegroundWindow(), -1); }
 
-void frmMain::Hotkey_RaiseOpacity() { StepOpacity(ws_.GetForegroundWindow(), +1); }
+void frmMain::Hotkey_RaiseOpacity() { opacity_.Step(ws_.GetForegroundWindow(), +1); }
 
 void frmMain::lstApp_LowerOpacity() { StepSelectedOpacity(-1); }
 
 void frmMain::lstApp_RaiseOpacity() { StepSelectedOpacity(+1); }
-
-// A window's style is changed by messages it must answer, and a busy window
-// would hold the program until it does: the changes are made one after
-// another on a thread of their own, and the row is drawn once each is made.
-void frmMain::StepOpacity(Hwnd hwnd, int steps) {
-  seenThroughRows_.push_back(hwnd);
-  form_.RunInBackground(kSeeThroughWork, [this, hwnd, steps] { seeThrough_.Step(hwnd, steps); });
-}
 
 void frmMain::StepSelectedOpacity(int steps) {
   const int selected = lstApp_.ListIndex();
@@ -346,7 +263,7 @@ void frmMain::StepSelectedOpacity(int steps) {
     ws_.MessageBeep(MB_OK);
     return;
   }
-  StepOpacity(lstApp_.ItemData(selected), steps);
+  opacity_.Step(lstApp_.ItemData(selected), steps);
 }
 
 }  // namespace hovrel

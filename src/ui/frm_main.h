@@ -1,16 +1,16 @@
 // frmMain's handlers: the program's main window as the user works it. Each
 // handler calls the window inventory, the notification icon, the shell or
 // another handler; which user action raises which handler is the wiring
-// table in frm_main.cpp.
+// table in frm_main_wiring.cpp.
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <optional>
 
+#include "inventory/band_watch.h"
+#include "inventory/opacity_work.h"
 #include "platform/program_files.h"
 #include "platform/shell.h"
-#include "inventory/opacity.h"
 #include "inventory/placement.h"
 #include "platform/window_system.h"
 #include "tray/tray_icon.h"
@@ -35,11 +35,11 @@ class frmMain final : public FormEvents {
   void Form_MouseMove(const MouseMoveEvent& event) override;
   void Form_Unload() override;
   void Form_Timer(int id) override;
-  void Form_WorkDone(int id) override;
+  RowLook LookOfRow(CommandId list, std::uint32_t itemData, int iconPixels) override;
   void Form_DpiChanged() override;
   void TaskbarCreated() override;
   void Command(CommandId id) override;
-  void Form_SessionEnd() override;
+  void Form_SessionEnd(bool closingProgram) override;
 
   void btnTop_Click();
   void btnReset_Click();
@@ -93,13 +93,14 @@ class frmMain final : public FormEvents {
   // Draws the window's row again once the window is in the band it was
   // posted to, which its own thread moves it into.
   void RedrawRowOnceMoved(Hwnd hwnd, bool topmost);
-  void LookAtBand();
-  // The opacity keys: the window in front, or the selected row's, one step;
-  // its row shows the new figure.
-  void StepOpacity(Hwnd hwnd, int steps);
+  void LookAtBands();
+  // A rebuild the user did not ask for waits while the user is clicking the
+  // list, so that both clicks of a double-click land on the same rows: true
+  // when the timer was started again for later.
+  bool PutOffForClicks(int timer);
+  // The windows End Task asked have all answered: the list is rebuilt.
+  void EndTaskDone();
   void StepSelectedOpacity(int steps);
-  // Every window seen through gets its state back before the program ends.
-  void RestoreSeenThrough();
 
   WindowSystem& ws_;
   Shell& shell_;
@@ -108,18 +109,12 @@ class frmMain final : public FormEvents {
   FormHost& form_;
   ListBox& lstApp_;
   std::optional<TrayIcon> trayIcon_;
-  // End Task's windows are being asked, on a thread of their own.
+  // End Task's windows are being asked, on a lane of their own, for the
+  // row's window that was selected then.
   bool endingTasks_ = false;
-  // The window whose row waits for its move between the bands.
-  struct BandWatch {
-    Hwnd window;
-    bool topmost;
-    int looksLeft;
-  } bandWatch_{0, false, 0};
-  // Used only by the work of kSeeThroughWork, which runs one at a time.
-  SeeThrough seeThrough_{ws_};
-  // The window of each opacity change under way, in turn; 0 for the restore.
-  std::deque<Hwnd> seenThroughRows_;
+  Hwnd endTaskRow_ = 0;
+  BandWatch bandWatch_{ws_};
+  OpacityWork opacity_;
 };
 
 }  // namespace hovrel

@@ -9,7 +9,8 @@
 #include <functional>
 #include <tuple>
 
-#include "forms/row_opacity.h"
+#include "inventory/opacity.h"
+#include "inventory/window_look.h"
 #include "sim/fake_shell.h"
 #include "sim/headless_form.h"
 #include "ui/frm_main.h"
@@ -232,7 +233,7 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
       // The opacity keys on the selected row's window, on the one in front and on the program's own; only windows that can be seen through.
       {"Ctrl+Minus", Click(CommandId::lstLowerOpacity), "row redrawn seen through 90%", "beep row redrawn"},
       {"Ctrl+Minus, Ctrl+Plus", Then(Click(CommandId::lstLowerOpacity), Click(CommandId::lstRaiseOpacity)), "row redrawn", "beep row redrawn"},
-      {"Ctrl+Plus at 100%", Click(CommandId::lstRaiseOpacity), "row redrawn", "row redrawn"},
+      {"Ctrl+Plus at 100%", Click(CommandId::lstRaiseOpacity), "row redrawn", "beep row redrawn"},
       {"Ctrl+Minus on a hung window", Hung(Click(CommandId::lstLowerOpacity)), "beep row redrawn", "beep row redrawn"},
       {"Ctrl+Win+Minus twice", Then(seeThroughTarget, seeThroughTarget), "row redrawn seen through 80%", nullptr},
       {"Ctrl+Win+Minus on itself", PinInFront([](Program& p) { return p.form.hWnd(); }, 1, CommandId::hkLowerOpacity), "own window seen through 90%", nullptr},
@@ -241,8 +242,14 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
       {"Ctrl+Win+Minus on a class with one DC", SeeThroughInFront({.title = "", .classStyle = CS_CLASSDC}), "beep", nullptr},
       {"Ctrl+Win+Minus on one drawn by UpdateLayeredWindow", SeeThroughInFront({.title = "", .exStyle = WS_EX_LAYERED}), "beep", nullptr},
       {"Ctrl+Win+Minus on one that refuses", SeeThroughInFront({.title = "", .refuses = true}), "beep", nullptr},
+      {"Ctrl+Win+Minus on a busy window", SeeThroughInFront({.title = "", .closeAnswer = sim::CloseAnswer::Busy}), "beep", nullptr},
+      {"Ctrl+Win+Minus on one drawn without a redirection bitmap",
+       SeeThroughInFront({.title = "", .exStyle = WS_EX_NOREDIRECTIONBITMAP}), "beep", nullptr},
+      {"Ctrl+Win+Minus on one its program keeps at 15%",
+       SeeThroughInFront({.title = "", .exStyle = WS_EX_LAYERED, .layered = {{0, 38, LWA_ALPHA}}}), "beep", nullptr},
       {"Ctrl+Win+Minus, Exit", Then(seenThrough, Click(CommandId::mnuExit)), "icon AD ended", nullptr},
-      {"Ctrl+Win+Minus, the session's end", Then(seenThrough, [](Program& p) { p.main.Form_SessionEnd(); }), "", nullptr},
+      {"Ctrl+Win+Minus, the session's end", Then(seenThrough, [](Program& p) { p.main.Form_SessionEnd(false); }), "", nullptr},
+      {"Ctrl+Win+Minus, closed for an update", Then(seenThrough, [](Program& p) { p.main.Form_SessionEnd(true); }), "icon AD ended", nullptr},
   };
   for (const auto& [name, action, effect, whenGone] : cases) {
     for (const float twipsPerPixel : {15.0f, 12.0f})  // 96 and 120 dpi
@@ -266,7 +273,14 @@ TEST(FrmMain, RebuildsTheUserDidNotAskForKeepTheSelectedWindowAndTheViewTheOther
       {"repaint", [](Program& p) { p.main.Form_Paint(); }, false},
       {"Refresh", Click(CommandId::btnRefresh), false},
       {"View Hide Processes", Click(CommandId::mnuShowOnlyApp), false},
-      {"End Task", [](Program& p) { p.main.Command(CommandId::btnEnd), p.form.FinishWork(); }, false},
+      {"End Task", [](Program& p) { p.main.Command(CommandId::btnEnd), p.form.FinishWork(), p.form.RunIdleTimers(); }, false},
+      {"End Task, then a row picked while it ran", [](Program& p) {
+         const int picked = p.list.ListIndex(), top = p.list.TopIndex();
+         p.list.SetListIndex(p.list.Find("Target window"));
+         p.main.Command(CommandId::btnEnd);
+         p.list.SetListIndex(picked), p.list.SetTopIndex(top);
+         p.form.FinishWork(), p.form.RunIdleTimers();
+       }, true},
   };
   for (const auto& [name, action, keeps] : cases) {
     Program p;
@@ -275,7 +289,7 @@ TEST(FrmMain, RebuildsTheUserDidNotAskForKeepTheSelectedWindowAndTheViewTheOther
     // End Task on a window that refuses, then the user picks a row far down.
     p.desktop.Change(p.target).closeAnswer = sim::CloseAnswer::Refuses;
     p.list.SetListIndex(p.list.Find("Target window"));
-    p.main.Command(CommandId::btnEnd), p.form.FinishWork();
+    p.main.Command(CommandId::btnEnd), p.form.FinishWork(), p.form.RunIdleTimers();
     p.list.SetListIndex(p.list.Find("Window 35"));
     p.list.SetTopIndex(p.list.Find("Window 20"));
     // A window opens whose row comes first, and another row's title changes.
@@ -286,6 +300,50 @@ TEST(FrmMain, RebuildsTheUserDidNotAskForKeepTheSelectedWindowAndTheViewTheOther
     EXPECT_EQ(p.list.ListIndex() < 0 ? "" : p.list.List(p.list.ListIndex()), keeps ? "Window 35" : "") << name;
     EXPECT_EQ(p.list.List(p.list.TopIndex()), keeps ? "Window 20" : "A new window") << name;
   }
+}
+
+TEST(FrmMain, RebuildsAfterEndTaskWaitForTheUsersClicksOnTheList) {
+  Program p;
+  p.form.Load(p.main);
+  p.list.SetListIndex(p.list.Find("Target window"));
+  p.main.Command(CommandId::btnEnd), p.form.FinishWork();
+  p.list.clicking = true;
+  p.form.RunIdleTimers(true);
+  EXPECT_GE(p.list.Find("Target window"), 0) << "rebuilt between two clicks when End Task was done";
+  p.list.clicking = false;
+  p.form.RunIdleTimers(true);
+  EXPECT_EQ(p.list.Find("Target window"), -1) << "not rebuilt when End Task was done";
+  const Hwnd late = p.desktop.Add("Late window");
+  p.list.clicking = true;
+  p.form.RunIdleTimers(true);
+  EXPECT_FALSE(p.Listed(late)) << "looked again between two clicks";
+  p.list.clicking = false;
+  p.form.RunIdleTimers(true);
+  EXPECT_TRUE(p.Listed(late)) << "no look after End Task";
+}
+
+TEST(FrmMain, EveryWindowMovedBetweenTheBandsHasItsRowDrawnOnceItHasMovedAndHeldKeysAddUp) {
+  Program p;
+  const Hwnd other = p.desktop.Add("Other window");
+  p.form.Load(p.main);
+  for (const char* row : {"Target window", "Other window"}) {
+    p.list.SetListIndex(p.list.Find(row));
+    p.main.Command(CommandId::btnTop);
+  }
+  p.form.RunIdleTimers();
+  EXPECT_EQ(p.list.redrawn, std::vector<std::uint32_t>{}) << "drawn before they moved";
+  // Ctrl+Win+T takes back the move the window was posted, not its band now.
+  p.Do(PinInFront([&](Program&) { return other; }));
+  p.desktop.RunWindowThreads();
+  p.form.RunIdleTimers(true);
+  std::ranges::sort(p.list.redrawn);
+  EXPECT_EQ(p.list.redrawn, (std::vector<std::uint32_t>{p.target, other}));
+  EXPECT_EQ(p.desktop.Options(other).placedAfter, HWND_NOTOPMOST);
+  // Ctrl+Minus held down: one step under way, the other four made as one.
+  for (int i = 0; i < 5; ++i) p.main.Command(CommandId::lstLowerOpacity);
+  p.form.FinishWork();
+  EXPECT_EQ(WindowOpacity(p.desktop, other, p.desktop.Options(other).exStyle), 50);
+  EXPECT_EQ(p.desktop.Sent(other, WM_NULL), 2) << "a change for each key";
 }
 
 TEST(FrmMain, LoadListsTheFilteredDesktopAndAddsItsIcon) {

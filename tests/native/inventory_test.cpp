@@ -1,11 +1,12 @@
 // The window list and End Task on the simulated desktop: rows and their
 // handles, titles as read, windows that go meanwhile, whether the list is
-// still current, and whom End Task asks and how it takes answers; the opacity's
-// steps and restore. What Top, Reset, Switch and the opacity keys do, and on
+// still current, and whom End Task asks and how it takes answers; which icon
+// and opacity a row shows; the opacity's steps and restore. What Top, Reset, Switch and the opacity keys do, and on
 // which windows, is in frmMain's table of actions.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <tuple>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "inventory/placement.h"
 #include "inventory/opacity.h"
 #include "inventory/window_list.h"
+#include "inventory/window_look.h"
 #include "sim/fake_list_box.h"
 #include "sim/simulated_desktop.h"
 
@@ -43,18 +45,21 @@ TEST_F(Inventory, WindowList_ListsTheTitledWindowsThatPassSortedEachWithItsOwnHa
              hidden = Add("hidden framed", kFramedStyle & ~WS_VISIBLE), service = Add("hidden service", 0),
              border = Add("border only", WS_VISIBLE | WS_BORDER), minimised = Add("minimised", kFramedStyle | WS_MINIMIZE),
              cloaked = desktop.Add({"cloaked", kFramedStyle, CloseAnswer::Closes, sim::kNotPlaced, "Sim", true}),
-             hungBehindGhost = Add("hung", kFramedStyle & ~WS_VISIBLE, CloseAnswer::Hangs);
+             hungBehindGhost = Add("hung", kFramedStyle & ~WS_VISIBLE, CloseAnswer::Hangs), report = Add("Report (1)");
   const Hwnd hiddenHungService = Add("hidden hung service", 0, CloseAnswer::Hangs);
+  // Hung on another virtual desktop: Windows shows no ghost of it here.
+  const Hwnd hungElsewhere = desktop.Add({"hung elsewhere", kFramedStyle & ~WS_VISIBLE, CloseAnswer::Hangs, sim::kNotPlaced, "Sim", true});
   const Hwnd ghost = desktop.Add(sim::WindowOptions{.title = "hung (Not Responding)", .className = "Ghost"});
   Add("");
   // Of two equal titles, the one higher in the z-order is read first.
   EXPECT_EQ(Rebuild(true), (Rows{{"alpha", alpha}, {"border only", border}, {"hung", hungBehindGhost}, {"minimised", minimised},
-                                 {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes}, {"Zulu", zulu}}));
+                                 {"Report (1)", report}, {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes},
+                                 {"Zulu", zulu}}));
   list.SetListIndex(0);
   EXPECT_EQ(Rebuild(false), (Rows{{"alpha", alpha}, {"border only", border}, {"cloaked", cloaked}, {"frameless popup", popup},
                                   {"hidden framed", hidden}, {"hidden hung service", hiddenHungService},
-                                  {"hidden service", service}, {"hung", hungBehindGhost}, {"minimised", minimised},
-                                  {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes}, {"Zulu", zulu}}));
+                                  {"hidden service", service}, {"hung", hungBehindGhost}, {"hung elsewhere", hungElsewhere},
+                                  {"minimised", minimised}, {"Report (1)", report}, {"Untitled - Notepad", moreNotes}, {"Untitled - Notepad", notes}, {"Zulu", zulu}}));
   EXPECT_EQ(list.ListIndex(), -1);
   // Hidden by its own program, not by a ghost, a hung window is out of sight.
   desktop.Remove(ghost);
@@ -203,6 +208,47 @@ TEST_F(Inventory, EndTask_LivesWithEveryAnswerSkipsAHungWindowAndClosesNothingFo
   EXPECT_FALSE(desktop.Exists(after)) << "the windows after a hung one are still asked";
 }
 
+TEST(WindowLook, ARowAsksForTheIconOfItsSizeFirstAndNeverWaitsOnAHungWindow) {
+  using Icons = std::map<std::intptr_t, std::uint32_t>;  // by WM_GETICON kind (0 small, 1 big, 2 small2), by GCLP_ index
+  using sim::CloseAnswer;
+  const std::tuple<const char*, int, CloseAnswer, Icons, std::uint32_t, int> cases[] = {
+      // the window, the cell's pixels, how it answers, its icons, the icon shown, the requests it had
+      {"small2 first", 16, CloseAnswer::Closes, {{0, 10}, {1, 11}, {2, 12}}, 12, 1},
+      {"then its class's small", 16, CloseAnswer::Closes, {{1, 11}, {-34, 20}, {-14, 21}}, 20, 2},
+      {"big first, cell 24", 24, CloseAnswer::Closes, {{0, 10}, {1, 11}, {2, 12}}, 11, 1},
+      {"small without a big", 24, CloseAnswer::Closes, {{0, 10}, {-34, 20}}, 10, 3},
+      {"hung", 24, CloseAnswer::Hangs, {{1, 11}, {-34, 20}}, 20, 1},
+  };
+  for (const auto& [name, size, answer, icons, shown, requests] : cases) {
+    sim::SimulatedDesktop desktop;
+    const Hwnd window = desktop.Add({"window", sim::kFramedStyle, answer, sim::kNotPlaced, "Sim", false, icons});
+    EXPECT_EQ(RowIcon(desktop, window, size), shown) << name;
+    EXPECT_EQ(desktop.Sent(window, 0x7F), requests) << name;  // WM_GETICON
+    EXPECT_FALSE(desktop.froze) << name;
+  }
+}
+
+TEST(WindowLook, ARowShowsTheOpacityOfAWindowSeenThroughByItsAlphaOnly) {
+  const std::tuple<std::uint32_t, sim::Layered, std::string> cases[] = {  // extended style, layered attributes, figure
+      {0, {}, ""}, {WS_EX_LAYERED, {}, ""}, {WS_EX_LAYERED, {{0, 255, LWA_ALPHA}}, ""}, {WS_EX_LAYERED, {{0, 153, LWA_ALPHA}}, "60%"},
+      {WS_EX_LAYERED, {{0, 173, LWA_ALPHA}}, "68%"}, {WS_EX_LAYERED, {{0xFF, 0, LWA_COLORKEY}}, ""}};
+  for (const auto& [exStyle, layered, figure] : cases) {
+    sim::SimulatedDesktop desktop;
+    const Hwnd hwnd = desktop.Add({.title = "", .exStyle = exStyle, .layered = layered});
+    EXPECT_EQ(LookOfWindow(desktop, hwnd, 16).figure, figure) << figure;
+  }
+}
+
+TEST_F(Inventory, EndTask_AsksTheProgramsOwnWindowsAfterEveryOtherWindowThatMatches) {
+  // The program's own window is in front, as the active window is.
+  desktop.Remove(self);
+  const Hwnd other = Add("Quarrow Hovrel"), second = Add("Quarrow Hovrel notes");
+  desktop.AddAs(self, {.title = "Quarrow Hovrel", .closeAnswer = CloseAnswer::Refuses, .thread = sim::kProgramThread});
+  const Hwnd last = Add("Quarrow Hovrel");
+  modEndApps::EndAppsByTitle(desktop, "Quarrow Hovrel", sim::kProgramThread);
+  EXPECT_EQ(desktop.asked, (std::vector{last, second, other, self}));
+}
+
 TEST(SeeThrough, StepsByTenPointsToTwentyAtLeastAndGivesBackTheStateBeforeTheFirstChangeAt100AndAtTheEnd) {
   using sim::Layered;
   const Layered own{{0xFF00FF, 200, LWA_ALPHA | LWA_COLORKEY}};  // 78%, with a colour key
@@ -221,6 +267,38 @@ TEST(SeeThrough, StepsByTenPointsToTwentyAtLeastAndGivesBackTheStateBeforeTheFir
     seeThrough.RestoreAll();
     EXPECT_EQ(state(), std::pair(before ? WS_EX_LAYERED : 0, before)) << steps.size() << " steps, then the end";
   }
+}
+
+// The end: one window busy and one hung since they were seen through, and
+// one whose handle a new window took, beside two that answer.
+TEST(SeeThrough, AtTheEndEveryWindowGetsItsAlphaBackWithoutAWaitAndItsStyleWhenItAnswers) {
+  using sim::Layered;
+  sim::SimulatedDesktop desktop;
+  desktop.programThread = false;  // on its lane
+  SeeThrough seeThrough(desktop);
+  const Layered own{{0, 200, LWA_ALPHA}}, opaque{{0, 255, LWA_ALPHA}};
+  const Hwnd plain = desktop.Add(""), layered = desktop.Add({.title = "", .exStyle = WS_EX_LAYERED, .layered = own}),
+             busy = desktop.Add(""), hung = desktop.Add(""), reused = desktop.Add(""), renewed = desktop.Add("");
+  for (const Hwnd hwnd : {plain, layered, busy, hung, reused, renewed}) ASSERT_TRUE(seeThrough.Step(hwnd, -2));
+  desktop.Change(busy).closeAnswer = CloseAnswer::Busy;
+  desktop.Change(hung).closeAnswer = CloseAnswer::Hangs;
+  // Drawn with UpdateLayeredWindow, by another thread.
+  desktop.Remove(reused);
+  desktop.AddAs(reused, {.title = "", .thread = 99, .exStyle = WS_EX_LAYERED});
+  // Another, layered at an alpha of its own, seen through in turn.
+  desktop.Remove(renewed);
+  desktop.AddAs(renewed, {.title = "", .thread = 98, .exStyle = WS_EX_LAYERED, .layered = own});
+  ASSERT_TRUE(seeThrough.Step(renewed, -1));
+  seeThrough.RestoreAll();
+  const auto state = [&](Hwnd hwnd) { return std::pair(desktop.Options(hwnd).exStyle, desktop.Options(hwnd).layered); };
+  EXPECT_EQ(state(plain), std::pair(0u, Layered{}));
+  EXPECT_EQ(state(layered), std::pair(WS_EX_LAYERED, own));
+  EXPECT_EQ(state(busy), std::pair(WS_EX_LAYERED, opaque)) << "a busy window left see-through, or waited for";
+  EXPECT_EQ(state(hung), std::pair(WS_EX_LAYERED, opaque)) << "a hung window left see-through, or waited for";
+  EXPECT_EQ(state(reused), std::pair(WS_EX_LAYERED, Layered{})) << "a new window given the old one's state";
+  EXPECT_EQ(state(renewed), std::pair(WS_EX_LAYERED, own)) << "a new window given the old one's state";
+  EXPECT_EQ(desktop.redrawn, std::vector{plain}) << "drawn anew: only a window no longer layered";
+  EXPECT_FALSE(desktop.froze);
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ class FakeListBox final : public ListBox {
   void RedrawRow(int index) override {
     if (At(index)) redrawn.push_back(At(index)->data);
   }
+  unsigned MsUntilClicksSettle() const override { return clicking ? 100 : 0; }
 
   static constexpr int kRowsInView = 10;
   // Each row's text and item data, top to bottom.
@@ -78,6 +79,8 @@ class FakeListBox final : public ListBox {
   int rowsAddedWhileDrawing = 0;
   // The item data of each row redrawn on its own, in turn.
   std::vector<std::uint32_t> redrawn;
+  // The user is clicking the list: a button held, or a double-click may follow.
+  bool clicking = false;
 
  private:
   // Ordered by the text in lower case, then first added first.

@@ -32,7 +32,7 @@ struct HeadlessForms final : Forms {
 // Thrown by End(), as the real one never returns: the process is gone.
 struct ProgramEnded {};
 
-class HeadlessForm final : public FormHost {
+class HeadlessForm final : public FormHost, Worker {
  public:
   // Not yet loaded: no event has been raised.
   HeadlessForm(SimulatedDesktop& desktop, const FormDescription& form, HeadlessForms& forms)
@@ -94,19 +94,22 @@ class HeadlessForm final : public FormHost {
   void Hide() override { visible_ = false; }
   void PopupMenu(CommandId menu) override { popups.emplace_back(menu, desktop_.foreground); }
   void StartTimer(int id, unsigned ms) override { timers_[id] = ms; }
+  Worker& Background() override { return *this; }
   // Kept until the test lets it run with FinishWork.
-  void RunInBackground(int id, std::function<void()> work) override { work_.emplace_back(id, std::move(work)); }
-  // Runs the background work started so far, off the program's thread,
-  // each then raising its event.
+  void Run(int, Job job) override { work_.push_back(std::move(job)); }
+  // Runs the background work, off the program's thread, each job's
+  // completion then on it, until no job is left.
   void FinishWork() {
-    for (auto& [id, work] : std::exchange(work_, {})) {
-      desktop_.programThread = false;
-      work();
-      desktop_.programThread = true;
-      events_->Form_WorkDone(id);
+    while (!work_.empty()) {
+      for (Job& job : std::exchange(work_, {})) {
+        desktop_.programThread = false;
+        const Completion done = job();
+        desktop_.programThread = true;
+        if (done) done();
+      }
     }
   }
-  bool WaitForWork(int, unsigned) override {
+  bool Wait(int, unsigned) override {
     FinishWork();
     return true;
   }
@@ -139,7 +142,7 @@ class HeadlessForm final : public FormHost {
   std::map<CommandId, bool> checked_;
   std::map<CommandId, std::string> captions_;
   std::map<int, unsigned> timers_;  // by id, the milliseconds left
-  std::vector<std::pair<int, std::function<void()>>> work_;
+  std::vector<Job> work_;
   int windowState_ = kWindowNormal;
   bool visible_ = false;
 };

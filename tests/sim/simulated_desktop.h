@@ -20,8 +20,9 @@
 namespace hovrel::sim {
 
 // How a window answers messages. Refuses: says no to a close request, or asks
-// its user, who says no. Hangs: pumps no messages.
-enum class CloseAnswer { Closes, Refuses, Hangs };
+// its user, who says no. Busy: reads no message for now, but not for long
+// enough yet to be called hung. Hangs: pumps no messages.
+enum class CloseAnswer { Closes, Refuses, Busy, Hangs };
 
 inline constexpr std::uint32_t kFramedStyle = WS_VISIBLE | WS_BORDER | 0x00C00000;  // WS_CAPTION
 inline constexpr std::uint32_t kPopupStyle = WS_VISIBLE | 0x80000000;             // WS_POPUP
@@ -66,6 +67,13 @@ class SimulatedDesktop final : public WindowSystem {
     return hwnd;
   }
   Hwnd Add(std::string title, std::uint32_t style = kFramedStyle) { return Add(WindowOptions{std::move(title), style}); }
+  // A new window given a handle that an earlier one had.
+  Hwnd AddAs(Hwnd hwnd, WindowOptions options) {
+    const Hwnd next = std::exchange(nextHandle_, hwnd);
+    Add(std::move(options));
+    nextHandle_ = next;
+    return hwnd;
+  }
   void Remove(Hwnd hwnd) {
     if (const Window* window = Find(hwnd)) {
       order_.erase(window->place);
@@ -111,9 +119,12 @@ class SimulatedDesktop final : public WindowSystem {
   Hwnd shellWindow = 0;
   static constexpr Hwnd kDesktopWindow = 0x10008;  // below every handle Add gives
   // The program waited on another program: a message sent to a hung window
-  // without abort-if-hung, or another thread's window placed, restored or
-  // restyled from the program's own thread in a form that waits for it.
+  // without abort-if-hung, another thread's window placed, restored or
+  // restyled from the program's own thread in a form that waits for it, or a
+  // busy or hung window restyled from any thread.
   bool froze = false;
+  // The windows marked to be drawn anew, and those asked to close, in turn.
+  std::vector<Hwnd> redrawn, asked;
   // The calls come from the program's thread, not from its background work.
   bool programThread = true;
   // The last process let take the foreground, and the close requests made
@@ -197,8 +208,9 @@ class SimulatedDesktop final : public WindowSystem {
     ++sent_[{hwnd, msg}];
     const CloseAnswer answer = window->options.closeAnswer;
     if (answer == CloseAnswer::Hangs && !(flags & SMTO_ABORTIFHUNG)) froze = true;
-    if (answer == CloseAnswer::Hangs) return false;
+    if (answer == CloseAnswer::Hangs || answer == CloseAnswer::Busy) return false;
     if (result) *result = msg == kGetIcon ? window->options.icons[static_cast<std::intptr_t>(wParam)] : 0;
+    if (msg == WM_CLOSE) asked.push_back(hwnd);
     if (msg == WM_CLOSE && allowedForeground != ThreadOf(hwnd)) ++closeRequestsWithoutForeground;
     if (msg == WM_CLOSE && answer == CloseAnswer::Closes) Remove(hwnd);
     return true;
@@ -230,6 +242,9 @@ class SimulatedDesktop final : public WindowSystem {
     return true;
   }
   bool IsWindow(Hwnd hwnd) override { return Exists(hwnd); }
+  void RedrawWindow(Hwnd hwnd, unsigned flags) override {
+    if (Exists(hwnd) && flags == kRedrawUnlayered) redrawn.push_back(hwnd);
+  }
 
  private:
   struct Window { WindowOptions options; std::list<Hwnd>::iterator place; };
@@ -255,8 +270,12 @@ class SimulatedDesktop final : public WindowSystem {
     posted_.push_back(std::move(change));
     return true;
   }
-  // A placement or restore that waits for the window's thread.
-  void Wait(Hwnd hwnd) { froze = froze || (programThread && Exists(hwnd) && ThreadOf(hwnd) != kProgramThread); }
+  // A placement, restore or restyle that waits for the window's thread.
+  void Wait(Hwnd hwnd) {
+    if (!Exists(hwnd) || ThreadOf(hwnd) == kProgramThread) return;
+    const CloseAnswer answer = Options(hwnd).closeAnswer;
+    froze = froze || programThread || answer == CloseAnswer::Busy || answer == CloseAnswer::Hangs;
+  }
   // A text as the window system counts it, in UTF-16 units: two for a
   // character beyond the basic plane.
   static int Units(const std::string& text) {

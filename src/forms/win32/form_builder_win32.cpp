@@ -66,8 +66,9 @@ DWORD ControlStyle(const ControlSpec& control) {
 
 }  // namespace
 
-FormWindow::FormWindow(FormHost& host, const FormDescription& form, HWND owner)
-    : host_(host), form_(form), dpi_(SystemDpi()), owner_(owner) {}
+FormWindow::FormWindow(const FormDescription& form, HWND owner) : form_(form), dpi_(SystemDpi()), owner_(owner) {
+  Create();
+}
 
 void FormWindow::Create() {
   static const ATOM formClass = [] {
@@ -90,6 +91,7 @@ void FormWindow::Create() {
   // resolution of the monitor it lands on.
   ::CreateWindowExW(exStyle_, kFormClass, Widen(form_.caption).c_str(), style_, ::GetSystemMetrics(SM_CXSCREEN) / 2,
                     ::GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, owner_, nullptr, ::GetModuleHandleW(nullptr), this);
+  worker_.emplace(FromHwnd(hwnd_));
   if (hwnd_ == nullptr) return;
   // The menu bar first: the window is sized to a client area below it.
   BuildMenus();

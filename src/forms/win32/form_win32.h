@@ -45,8 +45,7 @@ class Win32Form final : public FormHost {
   void Hide() override;
   void PopupMenu(CommandId menu) override;
   void StartTimer(int id, unsigned ms) override;
-  void RunInBackground(int id, std::function<void()> work) override;
-  bool WaitForWork(int id, unsigned ms) override;
+  Worker& Background() override;
   void ShowModal(FormEvents& events) override;
   void Unload() override;
   [[noreturn]] void End() override;

@@ -4,8 +4,6 @@
 
 #include <commctrl.h>
 
-#include "platform/win32_handle.h"
-
 namespace hovrel {
 namespace {
 
@@ -66,6 +64,11 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     OnTaskbarCreated();
     return 0;
   }
+  const UINT workDone = WorkDoneMessage();
+  if (msg == workDone && workDone != 0) {
+    OnWorkDone(lParam);
+    return 0;
+  }
   switch (msg) {
     case WM_PAINT:
       OnPaint();
@@ -112,11 +115,8 @@ LRESULT FormWindow::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
-    case kWorkDoneMessage:
-      OnWorkDone(wParam);
-      return 0;
     case WM_ENDSESSION:
-      OnEndSession(wParam);
+      OnEndSession(wParam, lParam);
       return 0;
     default:
       return ::DefWindowProcW(hwnd_, msg, wParam, lParam);
@@ -204,16 +204,20 @@ void FormWindow::OnTimer(WPARAM id) {
   if (events_ != nullptr) events_->Form_Timer(static_cast<int>(id));
 }
 
-void FormWindow::OnWorkDone(WPARAM id) {
-  if (events_ != nullptr) events_->Form_WorkDone(static_cast<int>(id));
+void FormWindow::OnWorkDone(LPARAM record) {
+  // The worker is made once CreateWindowExW returns; a message another
+  // program sends meanwhile finds none.
+  if (worker_) worker_->TakeCompletion(record);
 }
 
-void FormWindow::OnClose() { host_.Unload(); }
+void FormWindow::OnClose() { Unload(); }
 
-void FormWindow::OnEndSession(WPARAM ending) {
+void FormWindow::OnEndSession(WPARAM ending, LPARAM reasons) {
   // Ending the session, the window system ends the process once this
-  // returns; it sends no WM_CLOSE and destroys no window first.
-  if (ending != FALSE && events_ != nullptr) events_->Form_SessionEnd();
+  // returns; it sends no WM_CLOSE and destroys no window first. With
+  // ENDSESSION_CLOSEAPP the session goes on: the Restart Manager asks this
+  // program alone to end, and the window system does not end it.
+  if (ending != FALSE && events_ != nullptr) events_->Form_SessionEnd((reasons & ENDSESSION_CLOSEAPP) != 0);
 }
 
 void FormWindow::OnActivate(WPARAM wParam) {

@@ -1,12 +1,13 @@
 // One form's real window: what the builder made from its description (the
 // window, its controls, fonts, icons, menus and shortcuts), its message
-// handlers and its message loops. Win32Form (form_win32.h) hands it to the
-// form's portable handlers. Only for forms/win32/ files.
+// handlers, its message loops and its worker. Win32Form (form_win32.h)
+// forwards the form's portable handlers to it. Only for forms/win32/ files.
 #pragma once
 
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -15,7 +16,7 @@
 #include "forms/form_layout.h"
 #include "forms/menu_tree.h"
 #include "forms/win32/list_box_win32.h"
-#include "platform/window_system_win32.h"
+#include "forms/win32/worker_win32.h"
 
 // After our headers: see window_system.h.
 #include <windows.h>
@@ -31,10 +32,6 @@ inline constexpr wchar_t kFormClass[] = L"QuarrowHovrelForm";
 // Explorer broadcasts this when it starts again and has lost every icon.
 UINT TaskbarCreatedMessage();
 
-// Posted to a form's window when work it ran in the background has returned;
-// wParam is the work's id.
-inline constexpr UINT kWorkDoneMessage = WM_APP + 1;
-
 // The screen's resolution as the system reports it to every window.
 Dpi SystemDpi();
 // The icon resource's image of that size; none if the resource is missing.
@@ -43,12 +40,40 @@ OwnedIcon LoadIconResource(int resource, int width, int height);
 // Everything the window builder made for one form, and the message handlers.
 class FormWindow {
  public:
-  // `owner` (none: null) keeps the window above it.
-  FormWindow(FormHost& host, const FormDescription& form, HWND owner);
+  // Builds the window and its controls, hidden. `owner` (none: null) keeps
+  // the window above it.
+  FormWindow(const FormDescription& form, HWND owner);
+  // Destroys the window, if it is still there.
+  ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
 
-  void Create();
+  // Raises Form_Load, then shows the window as `show` says.
+  void Load(FormEvents& events, int show);
+  int RunMessageLoop();
+
+  // What FormHost asks of the window (form_requests_win32.cpp).
+  HWND Handle() const { return hwnd_; }
+  std::string Caption() const;
+  ListBox& ListControl(CommandId name) { return lists_.at(name); }
+  void SetCaption(CommandId label, std::string_view text);
+  std::uint32_t Picture(CommandId image) const;
+  bool Checked(CommandId menuItem) const;
+  void SetChecked(CommandId menuItem, bool checked);
+  float TwipsPerPixelX() const { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi_.x); }
+  int WindowState() const;
+  void SetWindowState(int state);
+  bool Visible() const;
+  void Show();
+  void Hide();
+  void PopupMenu(CommandId menu);
+  void StartTimer(int id, unsigned ms);
+  Worker& Background() { return *worker_; }
+  void ShowModal(FormEvents& events);
+  void Unload();
+
+ private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
   static LRESULT CALLBACK LinkFieldProcedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                              UINT_PTR id, DWORD_PTR window);
 
@@ -71,17 +96,18 @@ class FormWindow {
   void OnDpiChanged(WPARAM wParam, LPARAM lParam);
   void OnHotKey(WPARAM id);
   void OnTimer(WPARAM id);
-  void OnWorkDone(WPARAM id);
-  void OnEndSession(WPARAM ending);
+  void OnWorkDone(LPARAM record);
+  void OnEndSession(WPARAM ending, LPARAM reasons);
 
-  void Load(FormEvents& events, int show);
+  void Create();
   // Shows the window, as `show` says, and gives the first control the focus.
   void ShowFirstTime(int show);
   bool Preprocess(MSG& msg);
-  int RunMessageLoop();
   void RunModalLoop();
   bool IsOurs(HWND hwnd) const { return hwnd == hwnd_ || ::IsChild(hwnd_, hwnd); }
   bool MenuBarClaims(const MSG& msg) const;
+  // A click on one of the form's lists, which the list remembers.
+  void NoteListClick(const MSG& msg);
 
   HWND CreateControl(const ControlSpec& control);
   HFONT FontFor(const ControlSpec& control);
@@ -109,11 +135,9 @@ class FormWindow {
   const ControlSpec* WindowRowsById(UINT id) const;
   const ControlSpec* ControlById(WORD id) const;
   bool IsLinkField(HWND control) const;
-  float TwipsPerPixelX() const { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi_.x); }
   // A key for one of the form's lists, raised as its command: true when taken.
   bool ListShortcutClaims(const MSG& msg);
 
-  FormHost& host_;
   const FormDescription& form_;
   Dpi dpi_;
   HWND owner_;
@@ -133,12 +157,10 @@ class FormWindow {
   std::map<CommandId, OwnedMenu> popups_;
   OwnedAccelerators accelerators_;
   std::map<CommandId, Win32ListBox> lists_;
-  // What rows of windows read of their windows.
-  Win32WindowSystem windowSystem_;
   // Set while the form is shown modal.
   std::optional<DisabledWindows> disabled_;
-  // The thread of the work of each id started last.
-  std::map<int, OwnedHandle> lastWork_;
+  // Made once the window is: its completions are posted to it.
+  std::optional<Win32Worker> worker_;
 };
 
 }  // namespace hovrel

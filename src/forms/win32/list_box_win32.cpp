@@ -18,6 +18,9 @@ LRESULT Send(Hwnd control, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) {
 // needs an estimate.
 constexpr int kBytesPerRowEstimate = 48;
 
+// How soon to ask again while a button is held on the list.
+constexpr unsigned kHeldButtonPollMs = 50;
+
 }  // namespace
 
 void Win32ListBox::Clear() {
@@ -65,6 +68,16 @@ void Win32ListBox::RedrawRow(int index) {
   // Painted now rather than at the next paint, and only the list: a repaint
   // of the main window would rebuild the whole list.
   ::RedrawWindow(ToHwnd(control_), &row, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+unsigned Win32ListBox::MsUntilClicksSettle() const {
+  // A list box captures the mouse while its left button is held on it.
+  if (::GetCapture() == ToHwnd(control_)) return kHeldButtonPollMs;
+  if (!lastClick_) return 0;
+  // Unsigned, so right across the tick count's wrap every 49.7 days.
+  const DWORD since = ::GetTickCount() - *lastClick_;
+  const UINT doubleClick = ::GetDoubleClickTime();
+  return since < doubleClick ? doubleClick - since : 0;
 }
 
 void Win32ListBox::BeginRefill() {

@@ -1,6 +1,9 @@
 // The ListBox interface on a real LBS_SORT list box control.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "forms/list_box.h"
 #include "platform/window_system.h"
 
@@ -22,15 +25,19 @@ class Win32ListBox final : public ListBox {
   int TopIndex() const override;
   void SetTopIndex(int index) override;
   void RedrawRow(int index) override;
+  unsigned MsUntilClicksSettle() const override;
   void BeginRefill() override;
   void EndRefill() override;
   void Reserve(int rows) override;
 
   Hwnd Handle() const { return control_; }
+  // A mouse button went down on the list at `tick` (the message's time).
+  void NoteClick(std::uint32_t tick) { lastClick_ = tick; }
 
  private:
   Hwnd control_;
   int newIndex_ = -1;
+  std::optional<std::uint32_t> lastClick_;
 };
 
 }  // namespace hovrel

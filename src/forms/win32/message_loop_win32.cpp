@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "forms/win32/form_window_win32.h"
+#include "platform/win32_handle.h"
 
 namespace hovrel {
 
@@ -27,8 +28,15 @@ bool FormWindow::MenuBarClaims(const MSG& msg) const {
   return menuBarKeys_.find(key) != std::string::npos;
 }
 
+void FormWindow::NoteListClick(const MSG& msg) {
+  if (msg.message != WM_LBUTTONDOWN && msg.message != WM_LBUTTONDBLCLK && msg.message != WM_RBUTTONDOWN) return;
+  for (auto& [name, list] : lists_)
+    if (ToHwnd(list.Handle()) == msg.hwnd) list.NoteClick(msg.time);
+}
+
 bool FormWindow::Preprocess(MSG& msg) {
   if (hwnd_ == nullptr || !IsOurs(msg.hwnd)) return false;
+  NoteListClick(msg);
   if (accelerators_ && ::TranslateAcceleratorW(hwnd_, accelerators_.get(), &msg)) return true;
   // Alt and a letter that a menu-bar title and a control share opens the
   // menu, as in any window with a menu bar; the dialog manager would press

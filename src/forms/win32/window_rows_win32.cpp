@@ -1,14 +1,13 @@
-// The rows of a list that shows windows (kWindowRows): each row draws its
-// window's icon, a pin mark while the window is in the topmost band, its
-// opacity while it is seen through, and its text, in the system's colours. The window is read as its row is
-// drawn, so only the rows in view cost anything, and the list's refill nothing.
+// The rows of a list that shows windows (kWindowRows): each row draws what the
+// form's handlers say of its window (its icon, a pin mark, a figure such as
+// its opacity) before its text, in the system's colours. The look is asked as
+// its row is drawn, so only the rows in view cost anything, and the list's
+// refill nothing.
 #include <algorithm>
 #include <string>
 
-#include "forms/row_icon.h"
-#include "forms/row_opacity.h"
 #include "forms/win32/form_window_win32.h"
-#include "platform/win32_handle.h"
+#include "platform/wide_text_win32.h"
 
 namespace hovrel {
 namespace {
@@ -60,12 +59,12 @@ RowParts PartsOf(const RECT& row, Dpi dpi) {
           {textLeft, row.top, row.right, row.bottom}};
 }
 
-void DrawRowIcon(WindowSystem& ws, HDC dc, HWND window, const RECT& cell) {
+void DrawRowIcon(HDC dc, std::uint32_t handle, const RECT& cell) {
   const int size = cell.right - cell.left;
   // A window without an icon, or whose icon cannot be drawn (gone with its
   // window, say), gets the system's application icon, which is shared and
   // never destroyed. (Wine hands over no icon of another process's window.)
-  const auto icon = reinterpret_cast<HICON>(static_cast<std::uintptr_t>(RowIcon(ws, FromHwnd(window), size)));
+  const auto icon = reinterpret_cast<HICON>(static_cast<std::uintptr_t>(handle));
   if (icon == nullptr || !::DrawIconEx(dc, cell.left, cell.top, icon, size, size, 0, nullptr, DI_NORMAL))
     ::DrawIconEx(dc, cell.left, cell.top, ::LoadIconW(nullptr, MAKEINTRESOURCEW(32512)),  // IDI_APPLICATION
                  size, size, 0, nullptr, DI_NORMAL);
@@ -87,9 +86,9 @@ void DrawPinMark(HDC dc, const RECT& cell, COLORREF ink) {
   ::Polygon(dc, needle, 4);
 }
 
-// The opacity ("60%") after the pin's cell; the text then starts after it.
-void DrawOpacityFigure(HDC dc, const std::string& figure, RECT& text, int gap) {
-  const std::wstring wide(figure.begin(), figure.end());
+// The figure ("60%") after the pin's cell; the text then starts after it.
+void DrawFigure(HDC dc, const std::string& figure, RECT& text, int gap) {
+  const std::wstring wide = Widen(figure);
   RECT cell = text;
   ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &cell, DT_SINGLELINE | DT_VCENTER | DT_CALCRECT);
   cell.top = text.top;
@@ -109,7 +108,7 @@ void DrawRowText(HDC dc, const DRAWITEMSTRUCT& item, RECT cell) {
     ::DrawTextW(dc, text.data(), static_cast<int>(copied), &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-void DrawRowFace(WindowSystem& ws, const DRAWITEMSTRUCT& item, Dpi dpi) {
+void DrawRowFace(const DRAWITEMSTRUCT& item, const RowLook& look, Dpi dpi) {
   const SavedDc saved(item.hDC);
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
@@ -117,14 +116,11 @@ void DrawRowFace(WindowSystem& ws, const DRAWITEMSTRUCT& item, Dpi dpi) {
   if (item.itemID == static_cast<UINT>(-1)) return;
   const COLORREF ink = ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
   RowParts parts = PartsOf(item.rcItem, dpi);
-  const auto window = reinterpret_cast<HWND>(item.itemData);
-  DrawRowIcon(ws, item.hDC, window, parts.icon);
-  const auto exStyle = static_cast<std::uint32_t>(::GetWindowLongW(window, GWL_EXSTYLE));
-  if ((exStyle & WS_EX_TOPMOST) != 0) DrawPinMark(item.hDC, parts.pin, ink);
+  DrawRowIcon(item.hDC, look.icon, parts.icon);
+  if (look.pinned) DrawPinMark(item.hDC, parts.pin, ink);
   ::SetTextColor(item.hDC, ink);
   ::SetBkMode(item.hDC, TRANSPARENT);
-  const std::string figure = OpacityFigure(WindowOpacity(ws, FromHwnd(window), exStyle));
-  if (!figure.empty()) DrawOpacityFigure(item.hDC, figure, parts.text, TwipsToPixels(kGapTwips, dpi.x));
+  if (!look.figure.empty()) DrawFigure(item.hDC, look.figure, parts.text, TwipsToPixels(kGapTwips, dpi.x));
   DrawRowText(item.hDC, item, parts.text);
 }
 
@@ -154,12 +150,16 @@ bool FormWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
 }
 
 bool FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.CtlType != ODT_LISTBOX || WindowRowsById(item.CtlID) == nullptr) return false;
+  const ControlSpec* list = item.CtlType == ODT_LISTBOX ? WindowRowsById(item.CtlID) : nullptr;
+  if (list == nullptr) return false;
+  RowLook look;
+  if (events_ != nullptr && item.itemID != static_cast<UINT>(-1))
+    look = events_->LookOfRow(list->name, static_cast<std::uint32_t>(item.itemData), TwipsToPixels(kIconTwips, dpi_.y));
   // A change of focus alone draws the whole row too. The focus frame is drawn
   // by inverting, and inverting it once more to take it away leaves a frame
   // behind whenever the list's reports of focus do not pair up, as Wine's did
   // after a row was selected from outside.
-  DrawRowFace(windowSystem_, item, dpi_);
+  DrawRowFace(item, look, dpi_);
   if ((item.itemState & ODS_FOCUS) != 0) ::DrawFocusRect(item.hDC, &item.rcItem);
   return true;
 }

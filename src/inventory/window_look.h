@@ -1,10 +1,13 @@
-// Which icon a row of a list of windows (kWindowRows) shows for its window:
-// asked of the window as the row is drawn, so the rules here keep a slow or
-// hung window from holding up the list. Used by the list's drawing.
+// What a row of the window list shows of its window beside the title: its
+// icon, a pin while it is in the topmost band, its opacity while it is seen
+// through. Read as the row is drawn, so the rules here keep a slow or hung
+// window from holding up the list. Used by frmMain, which the list asks.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
+#include "forms/row_look.h"
 #include "platform/window_system.h"
 
 namespace hovrel {
@@ -19,5 +22,12 @@ inline constexpr unsigned kIconAnswerMs = 100;
 // in time, the window is asked nothing more. The icon belongs to the window
 // or its class.
 std::uint32_t RowIcon(WindowSystem& ws, Hwnd window, int size);
+
+// What the opacity beside the pin reads: "60%" below 100, nothing at 100.
+std::string OpacityFigure(int percent);
+
+// The row's look: its icon at `iconPixels`, its band, and its opacity read
+// from its layered attributes, which sends the window no message.
+RowLook LookOfWindow(WindowSystem& ws, Hwnd window, int iconPixels);
 
 }  // namespace hovrel

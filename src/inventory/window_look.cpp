@@ -1,7 +1,9 @@
-// The icon of a row of windows; see row_icon.h.
-#include "forms/row_icon.h"
+// The look of a window's row; see window_look.h.
+#include "inventory/window_look.h"
 
 #include <span>
+
+#include "inventory/opacity.h"
 
 namespace hovrel {
 namespace {
@@ -43,6 +45,14 @@ std::uint32_t RowIcon(WindowSystem& ws, Hwnd window, int size) {
     if (icon != 0) return static_cast<std::uint32_t>(icon);
   }
   return 0;
+}
+
+std::string OpacityFigure(int percent) { return percent < 100 ? std::to_string(percent) + "%" : std::string(); }
+
+RowLook LookOfWindow(WindowSystem& ws, Hwnd window, int iconPixels) {
+  const auto exStyle = static_cast<std::uint32_t>(ws.GetWindowLongW(window, GWL_EXSTYLE));
+  return {RowIcon(ws, window, iconPixels), (exStyle & WS_EX_TOPMOST) != 0,
+          OpacityFigure(WindowOpacity(ws, window, exStyle))};
 }
 
 }  // namespace hovrel
