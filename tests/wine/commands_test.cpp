@@ -4,8 +4,9 @@
 // shortcut; Top, Reset and a double-click on a row move its window between
 // the bands and to the front, a switch brings the dialog its window waits
 // on; End Task closes every window whose title holds the row's text, looks
-// again for one that closes late, waits for one that asks its user and
-// passes over a hung one; and the window's fixed frame and size.
+// again for one that closes late, waits for one that asks its user, passes
+// over a hung one and asks the program's own window last; and the window's
+// fixed frame and size.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -126,7 +127,7 @@ TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {
   // In the z-order from the bottom up; End Task asks from the top down.
   BusyWindow later(text + L" later", CloseAnswer::Refuses);
   // Wine counts a window as hung once it has read no message for 5 s.
-  BusyWindow hung(text + L" hung", CloseAnswer::Closes, true);
+  BusyWindow hung(text + L" hung", CloseAnswer::Closes, INFINITE);
   BusyWindow asks(text + L" asks", CloseAnswer::Asks);
   FixtureWindow selected(text, Kind::Framed, CloseAnswer::Refuses), bystander(UniqueTitle(L"bystander"));
   RunningApp app;
@@ -149,6 +150,21 @@ TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {
   EXPECT_TRUE(WaitUntil([&] { return !asks.window().Exists() && app.RowOf(asking) < 0; }))
       << "the window that asked stayed after OK, or its row did";
   EXPECT_EQ(hung.window().CloseRequests(), 0);
+}
+
+TEST(HovrelCommands, EndTaskOnAnotherCopysRowEndsThatCopyBeforeItsOwn) {
+  const FixtureWindow row(UniqueTitle(L"two copies"));
+  RunningApp other;
+  ASSERT_TRUE(other.started());
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+  // Its own window in front, End Task from the top down would reach it first.
+  ASSERT_TRUE(WaitUntil([&] { return IsAbove(app.window(), other.window()) && app.RowOf(other.window()) >= 0; }))
+      << "the other copy lies in front, or has no row";
+  app.Select(app.RowOf(other.window()));
+  app.Click(CommandId::btnEnd);
+  EXPECT_EQ(other.ExitCode(10s), 0u) << "the other copy still runs or failed";
+  EXPECT_EQ(app.ExitCode(10s), 0u) << "the copy that ran End Task still runs or failed";
 }
 
 }  // namespace

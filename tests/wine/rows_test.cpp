@@ -1,12 +1,15 @@
 // hovrel.exe's rows, its shortcuts and a new resolution: a row shows its
-// window's pin as soon as the shortcut pins it, and its opacity as the keys
-// step it, which Exit gives back; and a new resolution lays both windows out
-// from their tables and loads the icons at its sizes.
+// window's pin as soon as the shortcut pins it, or as Top's window moves
+// late, and its opacity as the keys step it, which Exit and an update's close
+// give back at once, a sleeping window just stepped or not; and a new
+// resolution lays both windows out from their tables and loads the icons at
+// its sizes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -133,6 +136,61 @@ TEST_F(RowsTest, OpacityKeysStepTheWindowInFrontOrTheSelectedRowsWhichShowsItAnd
   EXPECT_EQ(app.ExitCode(10s), 0u);
   EXPECT_EQ(Alpha(target.hwnd()), 256) << "left layered at exit";
   EXPECT_EQ(Alpha(own.hwnd()), 200) << "its own alpha not given back at exit";
+}
+
+TEST_F(RowsTest, TopOnAWindowThatMovesLateShowsItsPinOnceItMovedThoughAnotherWasToppedSince) {
+  // Out of the program's way, so that its rows show on the screen.
+  ::SetWindowPos(target.hwnd(), nullptr, 0, 0, 160, 90, SWP_NOZORDER | SWP_NOACTIVATE);
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+  // Busy for 2 s from its start: it makes the move posted to it late.
+  BusyWindow slow(UniqueTitle(L"slow"), CloseAnswer::Closes, 2000, Kind::Aside);
+  app.Menu(CommandId::mnuRefresh);
+  ASSERT_TRUE(WaitUntil([&] { return app.RowOf(slow.window().hwnd()) >= 0; })) << "no row for the slow window";
+  const int row = app.RowOf(slow.window().hwnd()), targetRow = app.RowOf(target.hwnd());
+  // Unselected, as the pin will draw it.
+  app.Select(targetRow);
+  const auto unpinned = RowDrawnAnew(app, row);
+  ASSERT_FALSE(unpinned.empty()) << "the row never settled";
+  app.Select(row);
+  app.Click(CommandId::btnTop);
+  // Posted after the click, so read after it.
+  ::PostMessageW(app.Control(CommandId::lstApp), LB_SETCURSEL, static_cast<WPARAM>(targetRow), 0);
+  app.Click(CommandId::btnTop);
+  EXPECT_TRUE(WaitUntil([&] { return IsTopmost(slow.window().hwnd()) && IsTopmost(target.hwnd()); }))
+      << "topmost: slow " << IsTopmost(slow.window().hwnd()) << ", other " << IsTopmost(target.hwnd());
+  EXPECT_TRUE(WaitUntil([&] { return Ink(RowOnScreen(app, row)) > Ink(unpinned); })) << "no pin mark on the slow one's row";
+}
+
+TEST_F(RowsTest, ExitAndAnUpdatesCloseGiveEveryWindowBackAtOnceThoughAWindowJustSteppedSleeps) {
+  // The sleeper once: the close for an update goes the same way out.
+  const std::tuple<const char*, void (*)(const RunningApp&), DWORD> ways[] = {
+      {"Exit", [](const RunningApp& app) { app.Menu(CommandId::mnuExit); }, 7000},
+      {"an update's close", [](const RunningApp& app) { app.Post(WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP); }, 0}};
+  for (const auto& [way, leave, sleeps] : ways) {
+    RunningApp app;
+    ASSERT_TRUE(app.started()) << way;
+    const HWND list = app.Control(CommandId::lstApp);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == app.window() && app.Focus() == list; }))
+        << way << ": the list never had the focus";
+    app.Select(app.RowOf(target.hwnd()));
+    Press({VK_CONTROL, VK_OEM_MINUS});
+    ASSERT_TRUE(WaitUntil([&] { return Alpha(target.hwnd()) == 230; })) << way << ": " << Alpha(target.hwnd());
+    // Reads no message for 7 s: not yet hung, by the 5 s rule, as it is stepped.
+    BusyWindow sleeper(UniqueTitle(L"sleeper"), CloseAnswer::Closes, sleeps);
+    const HWND sleeping = sleeper.window().hwnd();
+    ::SetForegroundWindow(sleeping);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == sleeping; })) << way << ": the sleeper stays behind";
+    // Wine posts the shortcut's message as the key comes: the program reads it before the way out.
+    Press({VK_CONTROL, VK_LWIN, VK_OEM_MINUS});
+    leave(app);
+    EXPECT_EQ(app.ExitCode(5s), 0u) << way << ": the program still runs after 5 s, or failed";
+    EXPECT_EQ(Alpha(target.hwnd()), 256) << way << ": left layered";
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(WaitUntil([&] { return ::SendMessageTimeoutW(sleeping, WM_NULL, 0, 0, SMTO_NORMAL, 100, &result); }, 15s))
+        << way << ": the sleeper never woke";
+    EXPECT_NE(Alpha(sleeping), 0) << way << ": the sleeper was left layered without attributes";
+  }
 }
 
 // Sends a message whose lParam points at `data`. Wine hands such a pointer

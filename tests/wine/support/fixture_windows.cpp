@@ -105,13 +105,13 @@ HWND FixtureWindow::Question() const {
   return nullptr;
 }
 
-BusyWindow::BusyWindow(std::wstring_view title, CloseAnswer answer, bool hangs) {
-  thread_ = std::thread([this, answer, hangs, wanted = std::wstring(title)] {
-    FixtureWindow window(wanted, Kind::Framed, answer);
+BusyWindow::BusyWindow(std::wstring_view title, CloseAnswer answer, DWORD sleeps, Kind kind) {
+  thread_ = std::thread([this, answer, sleeps, kind, wanted = std::wstring(title)] {
+    FixtureWindow window(wanted, kind, answer);
     threadId_ = ::GetCurrentThreadId();
     window_ = &window;
-    if (hangs) ::WaitForSingleObject(stop_, INFINITE);
-    for (MSG msg; !hangs && ::GetMessageW(&msg, nullptr, 0, 0) > 0;) ::DispatchMessageW(&msg);
+    ::WaitForSingleObject(stop_, sleeps);
+    for (MSG msg; sleeps != INFINITE && ::GetMessageW(&msg, nullptr, 0, 0) > 0;) ::DispatchMessageW(&msg);
   });
   while (window_ == nullptr) std::this_thread::yield();
 }

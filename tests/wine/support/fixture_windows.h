@@ -64,12 +64,12 @@ class FixtureWindow {
   std::atomic<HWND> hwnd_{nullptr};  // cleared when the window is destroyed, by whoever destroys it
 };
 
-// A fixture window on a thread of its own, so that it can hang (read no
-// message from the start) or ask its user while the test goes on. Such
-// windows open below those of this thread, which has the activation.
+// A fixture window on a thread of its own, so that it can read no message for
+// `sleeps` ms from the start (INFINITE: hang) or ask its user while the test
+// goes on. Such windows open below this thread's, which has the activation.
 class BusyWindow {
  public:
-  BusyWindow(std::wstring_view title, CloseAnswer answer, bool hangs = false);
+  BusyWindow(std::wstring_view title, CloseAnswer answer, DWORD sleeps = 0, Kind kind = Kind::Framed);
   ~BusyWindow();
   BusyWindow(const BusyWindow&) = delete;
   BusyWindow& operator=(const BusyWindow&) = delete;
