@@ -64,6 +64,10 @@ class StampingShell final : public Shell {
                     int showCommand) override {
     return shell_.StartProgram(application, commandLine, showCommand);
   }
+  bool Elevated() override { return shell_.Elevated(); }
+  bool ShellExecuteFromDesktop(const char* file, const char* parameters) override {
+    return shell_.ShellExecuteFromDesktop(file, parameters);
+  }
 
  private:
   Shell& shell_;

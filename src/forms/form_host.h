@@ -99,6 +99,11 @@ class FormHost {
   // Opens a hidden top-level menu at the pointer; a chosen item raises
   // Command like any menu item.
   virtual void PopupMenu(CommandId menu) = 0;
+  // Shows a short note over the top middle of the window `over` (any
+  // program's), inside its monitor's work area: above every window, taking
+  // neither the activation nor clicks, gone by itself after a moment. A new
+  // note takes the place of the one shown.
+  virtual void ShowNote(Hwnd over, std::string_view text) = 0;
 
   // Raises Form_Timer(id) once, `ms` milliseconds from now at the soonest,
   // and never before the input and painting already waiting are handled:

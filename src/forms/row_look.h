@@ -14,6 +14,9 @@ struct RowLook {
   std::uint32_t icon = 0;
   // A pin mark beside the icon.
   bool pinned = false;
+  // A shield over the icon's lower right, as Explorer marks what runs as
+  // administrator.
+  bool shielded = false;
   // Drawn between the pin and the text ("60%"); empty for none.
   std::string figure;
 };

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "inventory/rights.h"
 #include "inventory/shell_windows.h"
 
 namespace hovrel {
@@ -68,6 +69,8 @@ int EnumCloseProc(Hwnd hwnd, std::intptr_t lParam) {
   // Down dialog, and an input method's helper window goes, and with it the
   // typing in its program.
   if (IsDesktopOrTaskbar(run.ws, hwnd) || IsInputMethodWindow(run.ws, hwnd)) return 1;
+  // A program with more rights would drop the request without a word.
+  if (OutOfReach(run.ws, hwnd)) return 1;
   std::uint32_t process = 0;
   run.ws.GetWindowThreadProcessId(hwnd, &process);
   if (process != 0 && process == run.ownProcess)

@@ -24,7 +24,7 @@ extern std::string TargetTitle;
 // Asks each top-level window of any program whose title holds `text`
 // (case counts) to close, and waits for each answer before the next window,
 // except that a window which is not responding is skipped, and so are the
-// shell's and the input methods' own windows. Each window's process may take
+// shell's and the input methods' own windows and those out of reach. Each window's process may take
 // the foreground first, to put its question (to save, say) in front. The
 // windows of the process `ownProcess` (the program's own) are asked last:
 // asked first, the program would end before the others were asked.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "inventory/rights.h"
 #include "inventory/shell_windows.h"
 
 namespace hovrel {
@@ -29,22 +30,24 @@ bool SeeThrough::Answers(Hwnd hwnd) {
   return ws_.SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kProbeMs);
 }
 
-bool SeeThrough::Accepts(Hwnd hwnd) {
-  if (hwnd == 0 || IsDesktopOrTaskbar(ws_, hwnd)) return false;
+std::optional<Outcome> SeeThrough::Refusal(Hwnd hwnd) {
+  if (hwnd == 0 || IsDesktopOrTaskbar(ws_, hwnd)) return Outcome::CannotSeeThrough;
   // The window system lets no window with a device context of its own or
   // of its class be layered.
-  if ((ws_.ClassLongPtr(hwnd, GCL_STYLE) & (CS_OWNDC | CS_CLASSDC)) != 0) return false;
+  if ((ws_.ClassLongPtr(hwnd, GCL_STYLE) & (CS_OWNDC | CS_CLASSDC)) != 0) return Outcome::CannotSeeThrough;
   const std::uint32_t exStyle = ExStyle(ws_, hwnd);
-  if ((exStyle & WS_EX_NOREDIRECTIONBITMAP) != 0) return false;
+  if ((exStyle & WS_EX_NOREDIRECTIONBITMAP) != 0) return Outcome::CannotSeeThrough;
   // Layered without attributes, it draws itself with UpdateLayeredWindow,
   // which attributes set from outside would break.
   std::uint32_t colorKey = 0, flags = 0;
   std::uint8_t alpha = 0;
   if ((exStyle & WS_EX_LAYERED) != 0 && !ws_.GetLayeredWindowAttributes(hwnd, &colorKey, &alpha, &flags))
-    return false;
+    return Outcome::CannotSeeThrough;
+  if (OutOfReach(ws_, hwnd)) return Outcome::OutOfReach;
   // Its style is changed by messages it must answer, and Windows calls a
   // window hung only after 5 s: a busy one would hold the lane as long.
-  return Answers(hwnd);
+  if (!Answers(hwnd)) return Outcome::NotResponding;
+  return std::nullopt;
 }
 
 SeeThrough::Before SeeThrough::Read(Hwnd hwnd) {
@@ -60,19 +63,13 @@ bool SeeThrough::SameWindow(Hwnd hwnd, const Before& before) {
   return ws_.GetWindowThreadProcessId(hwnd, &process) == before.thread && process == before.process;
 }
 
-bool SeeThrough::Step(Hwnd hwnd, int steps) {
-  if (!Accepts(hwnd)) {
-    ws_.MessageBeep(MB_OK);
-    return false;
-  }
+Stepped SeeThrough::Step(Hwnd hwnd, int steps) {
+  if (const auto refusal = Refusal(hwnd)) return {*refusal, true};
   const int now = WindowOpacity(ws_, hwnd, ExStyle(ws_, hwnd));
   const int wanted = std::clamp(now + steps * kOpacityStep, kLeastOpacity, 100);
   // Kept below the least by its own program, a window is left there.
-  if (steps < 0 && wanted > now) {
-    ws_.MessageBeep(MB_OK);
-    return false;
-  }
-  if (wanted == now) return false;
+  if (steps < 0 && wanted > now) return {Outcome::Opacity, true};
+  if (wanted == now) return {Outcome::Opacity, false};
   auto entry = changed_.find(hwnd);
   if (entry != changed_.end() && !SameWindow(hwnd, entry->second)) {
     changed_.erase(entry);
@@ -80,16 +77,15 @@ bool SeeThrough::Step(Hwnd hwnd, int steps) {
   }
   const bool first = entry == changed_.end();
   if (first) entry = changed_.emplace(hwnd, Read(hwnd)).first;
-  if (wanted < 100 && Apply(hwnd, entry->second, wanted)) return true;
+  if (wanted < 100 && Apply(hwnd, entry->second, wanted)) return {Outcome::Opacity, false};
   // Back at 100%, or refused at the first change: the window as it was.
   if (wanted == 100 || first) {
     GiveBackAlpha(hwnd, entry->second);
     GiveBackStyle(hwnd, entry->second);
     changed_.erase(entry);
   }
-  if (wanted == 100) return true;
-  ws_.MessageBeep(MB_OK);
-  return false;
+  if (wanted == 100) return {Outcome::Opacity, false};
+  return {Outcome::CannotSeeThrough, true};
 }
 
 bool SeeThrough::Apply(Hwnd hwnd, const Before& before, int percent) {

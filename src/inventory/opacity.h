@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 
+#include "inventory/notes.h"
 #include "platform/window_system.h"
 
 namespace hovrel {
@@ -27,6 +29,13 @@ constexpr std::uint8_t AlphaOfPercent(int percent) { return static_cast<std::uin
 // the layered attributes, which sends the window no message.
 int WindowOpacity(WindowSystem& ws, Hwnd window, std::uint32_t exStyle);
 
+// What a step did: the opacity now (Outcome::Opacity), or why the window
+// was left as it was; `refused` when the user is told so by a beep.
+struct Stepped {
+  Outcome outcome;
+  bool refused;
+};
+
 class SeeThrough {
  public:
   explicit SeeThrough(WindowSystem& ws) : ws_(ws) {}
@@ -35,10 +44,10 @@ class SeeThrough {
 
   // `steps` steps less opaque (negative) or more, between the least and
   // 100%; at 100% the window gets back the state it had before the first
-  // change. Beeps and changes nothing on a window that cannot be seen
-  // through, does not answer or refuses, and on a step down that would
-  // raise it. True when the window changed.
-  bool Step(Hwnd hwnd, int steps);
+  // change. Refuses, changing nothing, a window that cannot be seen through,
+  // is out of reach, does not answer or refuses the change, and a step down
+  // that would raise it.
+  Stepped Step(Hwnd hwnd, int steps);
   // Every window changed, and still the same window, gets back the state it
   // had: first each its alpha, which waits for no window, then those that
   // answer lose the layered style they did not have. One that does not
@@ -57,7 +66,8 @@ class SeeThrough {
     std::uint32_t flags = 0;
   };
 
-  bool Accepts(Hwnd hwnd);
+  // Why the window cannot be stepped; none when it can.
+  std::optional<Outcome> Refusal(Hwnd hwnd);
   bool Answers(Hwnd hwnd);
   Before Read(Hwnd hwnd);
   bool SameWindow(Hwnd hwnd, const Before& before);

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "inventory/shell_windows.h"
 
 namespace hovrel {
 namespace {
@@ -115,11 +114,9 @@ bool IsTopmost(WindowSystem& ws, Hwnd hwnd) {
   return (static_cast<std::uint32_t>(ws.GetWindowLongW(hwnd, GWL_EXSTYLE)) & WS_EX_TOPMOST) != 0;
 }
 
-bool PlaceInBand(WindowSystem& ws, Hwnd hwnd, bool topmost) {
-  if (hwnd == 0 || IsDesktopOrTaskbar(ws, hwnd)) return false;
+void PlaceInBand(WindowSystem& ws, Hwnd hwnd, bool topmost) {
   ws.SetWindowPos(hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
-  return true;
 }
 
 }  // namespace hovrel

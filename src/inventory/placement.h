@@ -22,8 +22,7 @@ Hwnd UsableWindow(WindowSystem& ws, Hwnd hwnd);
 bool IsTopmost(WindowSystem& ws, Hwnd hwnd);
 
 // Moves the window into the topmost band, or out of it, without activating
-// it or waiting for its thread. No window, the desktop and the taskbar are
-// left alone; true when the window was moved.
-bool PlaceInBand(WindowSystem& ws, Hwnd hwnd, bool topmost);
+// it or waiting for its thread.
+void PlaceInBand(WindowSystem& ws, Hwnd hwnd, bool topmost);
 
 }  // namespace hovrel

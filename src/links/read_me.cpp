@@ -21,11 +21,17 @@ std::string NotepadPath(std::string_view systemDirectory) {
 
 void OpenReadMe(Shell& shell, ProgramFiles& files, Hwnd owner) {
   const std::string programFile = files.ProgramFileName();
+  const std::string readMe = ProgramDirectory(programFile) + "\\readme.txt";
+  // Notepad started by an administrator's program would run as one too, and
+  // could save over any file.
+  if (shell.Elevated()) {
+    shell.ShellExecuteFromDesktop(NotepadPath(files.SystemDirectory()).c_str(), readMe.c_str());
+    return;
+  }
   if (shell.StartProgram(NotepadPath(files.SystemDirectory()), ReadMeCommandLine(programFile), SW_SHOWNORMAL))
     return;
   // Windows 11 lets the user remove Notepad: the file then goes to whatever
   // opens text files for this user.
-  const std::string readMe = ProgramDirectory(programFile) + "\\readme.txt";
   shell.ShellExecuteW(owner, "open", readMe.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -24,7 +24,8 @@ std::string NotepadPath(std::string_view systemDirectory);
 
 // Starts Notepad on the read-me file, whether or not the file exists; where
 // Notepad cannot be started, asks the shell to open the file on behalf of
-// the window `owner`.
+// the window `owner`. Run as administrator, the program has the desktop's
+// shell start Notepad, with the user's ordinary rights, or else nothing.
 void OpenReadMe(Shell& shell, ProgramFiles& files, Hwnd owner);
 
 }  // namespace hovrel

@@ -18,6 +18,10 @@ static_assert(LinksInEnumOrder(), "LinkTarget indexes kLinks by Link");
 
 void OpenLink(Shell& shell, Hwnd owner, std::string_view target) {
   const std::string file(target);
+  if (shell.Elevated()) {
+    shell.ShellExecuteFromDesktop(file.c_str(), nullptr);
+    return;
+  }
   // Shown normally: a browser started hidden would open nowhere to be seen.
   shell.ShellExecuteW(owner, "Open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

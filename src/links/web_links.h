@@ -41,7 +41,10 @@ constexpr std::string_view LinkTarget(Link link) {
 }
 
 // Asks the shell to open `target` in the user's default browser or mail
-// program on behalf of the window `owner`. Nothing is reported.
+// program on behalf of the window `owner`. Run as administrator, the program
+// hands it to the desktop's shell instead, so that the browser does not run
+// as administrator too, and does nothing if that shell cannot be reached.
+// Nothing is reported.
 void OpenLink(Shell& shell, Hwnd owner, std::string_view target);
 
 }  // namespace hovrel

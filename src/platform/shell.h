@@ -50,6 +50,15 @@ class Shell {
   // nothing of the started process. False when it could not be started.
   virtual bool StartProgram(const std::string& application, const std::string& commandLine,
                             int showCommand) = 0;
+  // The program runs with an administrator's rights (a high integrity
+  // level) and the desktop's shell does not: what the program starts itself
+  // would have more rights than the user's own programs.
+  virtual bool Elevated() = 0;
+  // Has the desktop's shell, which runs with the user's ordinary rights,
+  // open `file` with `parameters` (may be null), shown normally, as a
+  // double-click there would: what starts has those rights. False when the
+  // desktop's shell could not be reached.
+  virtual bool ShellExecuteFromDesktop(const char* file, const char* parameters) = 0;
 };
 
 }  // namespace hovrel

@@ -13,6 +13,8 @@ class Win32Shell final : public Shell {
                      const char* directory, int showCommand) override;
   bool StartProgram(const std::string& application, const std::string& commandLine,
                     int showCommand) override;
+  bool Elevated() override;
+  bool ShellExecuteFromDesktop(const char* file, const char* parameters) override;
 };
 
 }  // namespace hovrel

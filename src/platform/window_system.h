@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace hovrel {
@@ -74,6 +75,12 @@ inline constexpr std::uint8_t VK_SUBTRACT = 0x6D;
 inline constexpr std::uint8_t VK_OEM_PLUS = 0xBB;
 inline constexpr std::uint8_t VK_OEM_MINUS = 0xBD;
 
+// Integrity levels, as the last part of a token's integrity label gives them.
+// User Interface Privilege Isolation lets no program change the windows of
+// one at a higher level; a program run as administrator is at the high one.
+inline constexpr std::uint32_t SECURITY_MANDATORY_MEDIUM_RID = 0x2000;
+inline constexpr std::uint32_t SECURITY_MANDATORY_HIGH_RID = 0x3000;
+
 // Called once per top-level window by EnumWindows; return 0 to stop early.
 using WindowEnumProc = int (*)(Hwnd hwnd, std::intptr_t lParam);
 
@@ -131,6 +138,12 @@ class WindowSystem {
   // ran out. Otherwise the answer goes to `result`, if given.
   virtual bool SendMessageTimeoutW(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam,
                                    unsigned flags, unsigned timeoutMs, std::uintptr_t* result = nullptr) = 0;
+  // Sends the message without waiting: `answer` is given the window's answer
+  // later, on the calling thread as it reads its messages (at once for a
+  // window of that thread). False, and `answer` never called, when the
+  // message could not be sent (the window has gone, say).
+  virtual bool SendMessageCallbackW(Hwnd hwnd, unsigned msg, std::uintptr_t wParam,
+                                    std::function<void(std::uintptr_t)> answer) = 0;
   // GetClassLongPtrW, which <windows.h> makes a macro: a value of the
   // window's class (its icons, by GCLP_ index); 0 for none.
   virtual std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) = 0;
@@ -153,6 +166,12 @@ class WindowSystem {
   // Marks the window to be drawn anew, as `flags` say; without RDW_UPDATENOW
   // or RDW_ERASENOW it sends nothing and waits for nothing.
   virtual void RedrawWindow(Hwnd hwnd, unsigned flags) = 0;
+
+  // The integrity level of the process, read from its token: the process is
+  // opened, no window is sent anything. 0 when it cannot be read.
+  virtual std::uint32_t ProcessIntegrity(std::uint32_t processId) = 0;
+  // The program's own, read once.
+  virtual std::uint32_t OwnIntegrity() = 0;
 };
 
 }  // namespace hovrel

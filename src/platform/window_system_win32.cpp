@@ -3,9 +3,12 @@
 // AllowSetForegroundWindow, MessageBeep) are ignored here on purpose: a stale handle simply makes them do nothing.
 #include "platform/window_system_win32.h"
 
+#include <memory>
+
 // After our headers: see window_system.h.
 #include <windows.h>
 
+#include "platform/integrity_win32.h"
 #include "platform/system_function_win32.h"
 #include "platform/wide_text_win32.h"
 #include "platform/win32_handle.h"
@@ -37,6 +40,13 @@ int ReadText(int capacity, std::string& text, Read read) {
   if (copied <= 0) return 0;
   text = Narrow(std::wstring_view(buffer.data(), static_cast<std::size_t>(copied)));
   return copied;
+}
+
+using Answer = std::function<void(std::uintptr_t)>;
+
+void CALLBACK DeliverAnswer(HWND, UINT, ULONG_PTR held, LRESULT result) {
+  const std::unique_ptr<Answer> answer(reinterpret_cast<Answer*>(held));
+  (*answer)(static_cast<std::uintptr_t>(result));
 }
 
 }  // namespace
@@ -118,6 +128,18 @@ bool Win32WindowSystem::SendMessageTimeoutW(Hwnd hwnd, unsigned msg, std::uintpt
   return true;
 }
 
+bool Win32WindowSystem::SendMessageCallbackW(Hwnd hwnd, unsigned msg, std::uintptr_t wParam,
+                                             std::function<void(std::uintptr_t)> answer) {
+  // Handed over before the call: for a window of this thread, Windows calls
+  // DeliverAnswer, which frees it, before SendMessageCallbackW returns.
+  Answer* const held = std::make_unique<Answer>(std::move(answer)).release();
+  if (::SendMessageCallbackW(ToHwnd(hwnd), msg, wParam, 0, &DeliverAnswer, reinterpret_cast<ULONG_PTR>(held)))
+    return true;
+  // Refused: Windows never calls back, so it is freed here.
+  const std::unique_ptr<Answer> refused(held);
+  return false;
+}
+
 std::uintptr_t Win32WindowSystem::ClassLongPtr(Hwnd hwnd, int index) {
   return ::GetClassLongPtrW(ToHwnd(hwnd), index);
 }
@@ -150,5 +172,9 @@ bool Win32WindowSystem::IsWindow(Hwnd hwnd) { return ::IsWindow(ToHwnd(hwnd)) !=
 void Win32WindowSystem::RedrawWindow(Hwnd hwnd, unsigned flags) {
   ::RedrawWindow(ToHwnd(hwnd), nullptr, nullptr, flags);
 }
+
+std::uint32_t Win32WindowSystem::ProcessIntegrity(std::uint32_t processId) { return IntegrityLevel(processId); }
+
+std::uint32_t Win32WindowSystem::OwnIntegrity() { return OwnIntegrityLevel(); }
 
 }  // namespace hovrel

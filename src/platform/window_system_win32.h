@@ -1,5 +1,5 @@
-// The window-system operations on the real user32 (wide forms), and the
-// window manager's cloaking from dwmapi.
+// The window-system operations on the real user32 (wide forms), the window
+// manager's cloaking from dwmapi, and processes' integrity from advapi32.
 #pragma once
 
 #include "platform/window_system.h"
@@ -31,6 +31,8 @@ class Win32WindowSystem final : public WindowSystem {
   void EnumWindows(WindowEnumProc proc, std::intptr_t lParam) override;
   bool SendMessageTimeoutW(Hwnd hwnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam, unsigned flags,
                            unsigned timeoutMs, std::uintptr_t* result) override;
+  bool SendMessageCallbackW(Hwnd hwnd, unsigned msg, std::uintptr_t wParam,
+                            std::function<void(std::uintptr_t)> answer) override;
   std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) override;
   void MessageBeep(unsigned type) override;
   std::int32_t SetWindowLongW(Hwnd hwnd, int index, std::int32_t value) override;
@@ -39,6 +41,8 @@ class Win32WindowSystem final : public WindowSystem {
   bool SetLayeredWindowAttributes(Hwnd hwnd, std::uint32_t colorKey, std::uint8_t alpha, std::uint32_t flags) override;
   bool IsWindow(Hwnd hwnd) override;
   void RedrawWindow(Hwnd hwnd, unsigned flags) override;
+  std::uint32_t ProcessIntegrity(std::uint32_t processId) override;
+  std::uint32_t OwnIntegrity() override;
 };
 
 }  // namespace hovrel

@@ -4,8 +4,10 @@
 
 #include "inventory/end_apps.h"
 #include "inventory/placement.h"
+#include "inventory/notes.h"
+#include "inventory/rights.h"
+#include "inventory/shell_windows.h"
 #include "inventory/window_list.h"
-#include "inventory/window_look.h"
 #include "tray/tray_notification.h"
 
 namespace hovrel {
@@ -30,7 +32,7 @@ frmMain::frmMain(WindowSystem& ws, Shell& shell, ProgramFiles& files, Forms& for
       forms_(forms),
       form_(form),
       lstApp_(form.ListControl(CommandId::lstApp)),
-      opacity_(ws, form.Background(), kOpacityLane, lstApp_) {}
+      opacity_(ws, form, kOpacityLane, lstApp_) {}
 
 void frmMain::Form_Load() {
   AppFilterMask = kAppFilterMask;
@@ -91,7 +93,7 @@ void frmMain::Form_Timer(int id) {
 }
 
 RowLook frmMain::LookOfRow(CommandId, std::uint32_t itemData, int iconPixels) {
-  return LookOfWindow(ws_, itemData, iconPixels);
+  return looks_.Look(itemData, iconPixels);
 }
 
 void frmMain::Form_DpiChanged() {
@@ -176,15 +178,25 @@ void frmMain::Hotkey_PinForeground() {
   // On the program's own window the shortcut is "Always on Top", check mark and all.
   if (front == form_.hWnd()) {
     mnuAlwaysOnTop_Click();
+    form_.ShowNote(front, NoteText(form_.Checked(CommandId::mnuAlwaysOnTop) ? Outcome::KeptOnTop : Outcome::NoLongerOnTop));
+    return;
+  }
+  if (front == 0 || IsDesktopOrTaskbar(ws_, front)) return;
+  if (OutOfReach(ws_, front)) {
+    ws_.MessageBeep(MB_OK);
+    form_.ShowNote(front, NoteText(Outcome::OutOfReach));
     return;
   }
   // Pressed again before a busy window has made the last move, the shortcut
   // takes back that move rather than the band the window is still in.
   const bool topmost = !bandWatch_.Pending(front).value_or(IsTopmost(ws_, front));
-  if (PlaceInBand(ws_, front, topmost)) RedrawRowOnceMoved(front, topmost);
+  PlaceInBand(ws_, front, topmost);
+  RedrawRowOnceMoved(front, topmost);
+  form_.ShowNote(front, NoteText(topmost ? Outcome::KeptOnTop : Outcome::NoLongerOnTop));
 }
 
 void frmMain::FindAllApps() {
+  looks_.Forget();
   RebuildWindowList(ws_, lstApp_, form_.hWnd(), form_.Checked(CommandId::mnuShowOnlyApp),
                       AppFilterMask);
 }
@@ -207,6 +219,11 @@ void frmMain::HideIfMinimised() {
 
 void frmMain::MoveBetweenBands(Placement placement) {
   const int selected = lstApp_.ListIndex();
+  // A program with more rights would take the move as if it had made it.
+  if (selected >= 0 && OutOfReach(ws_, lstApp_.ItemData(selected))) {
+    ws_.MessageBeep(MB_OK);
+    return;
+  }
   PlaceSelectedWindow(ws_, lstApp_, placement);
   if (selected >= 0) RedrawRowOnceMoved(lstApp_.ItemData(selected), placement == Placement::Top);
 }
@@ -217,7 +234,7 @@ void frmMain::RedrawRowOnceMoved(Hwnd hwnd, bool topmost) {
 }
 
 void frmMain::LookAtBands() {
-  for (const Hwnd moved : bandWatch_.Look()) lstApp_.RedrawRow(RowOfItemData(lstApp_, moved));
+  for (const Hwnd moved : bandWatch_.Look()) RedrawRowOf(moved);
   if (bandWatch_.Watching()) form_.StartTimer(kBandTimer, BandWatch::kLookMs);
 }
 
@@ -249,9 +266,9 @@ void frmMain::Form_SessionEnd(bool closingProgram) {
     opacity_.RestoreAll();
 }
 
-void frmMain::Hotkey_LowerOpacity() { opacity_.Step(ws_.GetForegroundWindow(), -1); }
+void frmMain::Hotkey_LowerOpacity() { opacity_.Step(ws_.GetForegroundWindow(), -1, true); }
 
-void frmMain::Hotkey_RaiseOpacity() { opacity_.Step(ws_.GetForegroundWindow(), +1); }
+void frmMain::Hotkey_RaiseOpacity() { opacity_.Step(ws_.GetForegroundWindow(), +1, true); }
 
 void frmMain::lstApp_LowerOpacity() { StepSelectedOpacity(-1); }
 
@@ -263,7 +280,10 @@ void frmMain::StepSelectedOpacity(int steps) {
     ws_.MessageBeep(MB_OK);
     return;
   }
-  opacity_.Step(lstApp_.ItemData(selected), steps);
+  // The row shows what was done: no note.
+  opacity_.Step(lstApp_.ItemData(selected), steps, false);
 }
+
+void frmMain::RedrawRowOf(Hwnd hwnd) { lstApp_.RedrawRow(RowOfItemData(lstApp_, hwnd)); }
 
 }  // namespace hovrel

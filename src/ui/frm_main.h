@@ -9,6 +9,7 @@
 
 #include "inventory/band_watch.h"
 #include "inventory/opacity_work.h"
+#include "inventory/window_look.h"
 #include "platform/program_files.h"
 #include "platform/shell.h"
 #include "inventory/placement.h"
@@ -101,6 +102,8 @@ class frmMain final : public FormEvents {
   // The windows End Task asked have all answered: the list is rebuilt.
   void EndTaskDone();
   void StepSelectedOpacity(int steps);
+  // The row of the window is drawn again, and nothing else.
+  void RedrawRowOf(Hwnd hwnd);
 
   WindowSystem& ws_;
   Shell& shell_;
@@ -115,6 +118,7 @@ class frmMain final : public FormEvents {
   Hwnd endTaskRow_ = 0;
   BandWatch bandWatch_{ws_};
   OpacityWork opacity_;
+  WindowLooks looks_{ws_, [this](Hwnd hwnd) { RedrawRowOf(hwnd); }};
 };
 
 }  // namespace hovrel

@@ -82,6 +82,20 @@ Action Hung(const Action& action) {
   };
 }
 
+// The action on a target whose program runs as administrator, or with the program run so.
+Action AsAdministrator(const Action& action) {
+  return [=](Program& p) {
+    p.desktop.Change(p.target).integrity = SECURITY_MANDATORY_HIGH_RID;
+    action(p);
+  };
+}
+Action RunAsAdministrator(const Action& action, bool desktopShell = true) {
+  return [=](Program& p) {
+    p.shell.elevated = true, p.shell.desktopShell = desktopShell;
+    action(p);
+  };
+}
+
 // The target's row selected, no row, or the target's row after its window has gone.
 enum class Row { Selected, None, Gone };
 
@@ -144,6 +158,7 @@ std::string Effect(const Action& action, Row row, float twipsPerPixel) {
   // Redrawn at once to show its band, without a rebuild.
   const bool targetsRow = std::ranges::all_of(p.list.redrawn, [&](std::uint32_t window) { return window == p.target; });
   note(!p.list.redrawn.empty(), targetsRow ? "row redrawn" : "other row redrawn");
+  for (const auto& [over, text] : p.form.notes) note(true, "note " + text + (over == p.desktop.foreground ? "" : " elsewhere"));
   // Opened while another window is in front, the menu would not close on a click elsewhere.
   for (const auto& [menu, front] : p.form.popups) note(true, menu == CommandId::mnuPopup && front == p.form.hWnd() ? "menu" : "other menu");
   note(p.Requests() != "A", "icon " + p.Requests());
@@ -152,6 +167,7 @@ std::string Effect(const Action& action, Row row, float twipsPerPixel) {
   for (const auto& [owner, opened] : p.shell.opened)
     note(true, (owner == p.form.hWnd() ? "" : owner == about ? "About: " : "another window: ") + opened);
   for (const std::string& started : p.shell.started) note(true, started);
+  for (const std::string& opened : p.shell.fromDesktop) note(true, "from the desktop: " + opened);
   for (const auto& [hwnd, whose] : {std::pair(p.target, "seen through"), std::pair(p.form.hWnd(), "own window seen through")})
     note(p.desktop.Options(hwnd).exStyle & WS_EX_LAYERED,
          whose + (" " + OpacityFigure(WindowOpacity(p.desktop, hwnd, p.desktop.Options(hwnd).exStyle))));
@@ -162,7 +178,8 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
   const auto web = [](const std::string& target) { return "Open " + target + " (null) (null) 1"; };
   const Action seeThroughTarget = PinInFront([](Program& p) { return p.target; }, 1, CommandId::hkLowerOpacity);
   // Made, as it is long before the user's next command.
-  const Action seenThrough = Then(seeThroughTarget, [](Program& p) { p.form.FinishWork(); });
+  const Action seenThrough = Then(seeThroughTarget, [](Program& p) { p.form.FinishWork(), p.form.notes.clear(); });
+  const std::string kCannot = "beep note This window cannot be made see-through";
   const std::tuple<const char*, Action, std::string, const char*> cases[] = {  // name, action, effect, on a gone window's row (null: needs none)
       {"Top Window", Click(CommandId::btnTop), "restored placed topmost activated row redrawn", "row redrawn"},
       {"File Top", Click(CommandId::mnuTop), "restored placed topmost activated row redrawn", "row redrawn"},
@@ -181,10 +198,12 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
       {"View Hide Processes", Click(CommandId::mnuShowOnlyApp), "rebuilt unfiltered", nullptr},
       {"View Always on Top", Click(CommandId::mnuAlwaysOnTop), "own window topmost checked", nullptr},
       // The shortcut toggles the band of the window in front, without activating it.
-      {"Ctrl+Win+T", PinInFront([](Program& p) { return p.target; }), "placed topmost row redrawn", nullptr},
-      {"Ctrl+Win+T twice", PinInFront([](Program& p) { return p.target; }, 2), "placed not topmost row redrawn", nullptr},
-      {"Ctrl+Win+T on itself", PinInFront([](Program& p) { return p.form.hWnd(); }), "own window topmost checked", nullptr},
-      {"Ctrl+Win+T on itself twice", PinInFront([](Program& p) { return p.form.hWnd(); }, 2), "own window not topmost", nullptr},
+      {"Ctrl+Win+T", PinInFront([](Program& p) { return p.target; }), "placed topmost row redrawn note Kept on top", nullptr},
+      {"Ctrl+Win+T twice", PinInFront([](Program& p) { return p.target; }, 2),
+       "placed not topmost row redrawn note Kept on top note No longer on top", nullptr},
+      {"Ctrl+Win+T on itself", PinInFront([](Program& p) { return p.form.hWnd(); }), "own window topmost checked note Kept on top", nullptr},
+      {"Ctrl+Win+T on itself twice", PinInFront([](Program& p) { return p.form.hWnd(); }, 2),
+       "own window not topmost note Kept on top note No longer on top", nullptr},
       {"Ctrl+Win+T on nothing", PinInFront([](Program& p) {
          p.desktop.shellWindow = p.desktop.Add("Program Manager");
          return Hwnd{0};
@@ -235,20 +254,38 @@ TEST(FrmMain, EachActionDoesWhatItsWiringSaysAndWithoutARowOrOnAStaleOneNoMore) 
       {"Ctrl+Minus, Ctrl+Plus", Then(Click(CommandId::lstLowerOpacity), Click(CommandId::lstRaiseOpacity)), "row redrawn", "beep row redrawn"},
       {"Ctrl+Plus at 100%", Click(CommandId::lstRaiseOpacity), "row redrawn", "beep row redrawn"},
       {"Ctrl+Minus on a hung window", Hung(Click(CommandId::lstLowerOpacity)), "beep row redrawn", "beep row redrawn"},
-      {"Ctrl+Win+Minus twice", Then(seeThroughTarget, seeThroughTarget), "row redrawn seen through 80%", nullptr},
-      {"Ctrl+Win+Minus on itself", PinInFront([](Program& p) { return p.form.hWnd(); }, 1, CommandId::hkLowerOpacity), "own window seen through 90%", nullptr},
-      {"Ctrl+Win+Minus on the taskbar", SeeThroughInFront({.title = "", .className = "Shell_TrayWnd"}), "beep", nullptr},
-      {"Ctrl+Win+Minus on a class with its own DC", SeeThroughInFront({.title = "", .classStyle = CS_OWNDC}), "beep", nullptr},
-      {"Ctrl+Win+Minus on a class with one DC", SeeThroughInFront({.title = "", .classStyle = CS_CLASSDC}), "beep", nullptr},
-      {"Ctrl+Win+Minus on one drawn by UpdateLayeredWindow", SeeThroughInFront({.title = "", .exStyle = WS_EX_LAYERED}), "beep", nullptr},
-      {"Ctrl+Win+Minus on one that refuses", SeeThroughInFront({.title = "", .refuses = true}), "beep", nullptr},
-      {"Ctrl+Win+Minus on a busy window", SeeThroughInFront({.title = "", .closeAnswer = sim::CloseAnswer::Busy}), "beep", nullptr},
+      {"Ctrl+Win+Minus twice", Then(seeThroughTarget, seeThroughTarget),
+       "row redrawn note Opacity 90% note Opacity 80% seen through 80%", nullptr},
+      {"Ctrl+Win+Minus on itself", PinInFront([](Program& p) { return p.form.hWnd(); }, 1, CommandId::hkLowerOpacity),
+       "note Opacity 90% own window seen through 90%", nullptr},
+      {"Ctrl+Win+Minus on the taskbar", SeeThroughInFront({.title = "", .className = "Shell_TrayWnd"}), kCannot, nullptr},
+      {"Ctrl+Win+Minus on a class with its own DC", SeeThroughInFront({.title = "", .classStyle = CS_OWNDC}), kCannot, nullptr},
+      {"Ctrl+Win+Minus on a class with one DC", SeeThroughInFront({.title = "", .classStyle = CS_CLASSDC}), kCannot, nullptr},
+      {"Ctrl+Win+Minus on one drawn by UpdateLayeredWindow", SeeThroughInFront({.title = "", .exStyle = WS_EX_LAYERED}), kCannot, nullptr},
+      {"Ctrl+Win+Minus on one that refuses", SeeThroughInFront({.title = "", .refuses = true}), kCannot, nullptr},
+      {"Ctrl+Win+Minus on a busy window", SeeThroughInFront({.title = "", .closeAnswer = sim::CloseAnswer::Busy}), "beep note Not responding", nullptr},
       {"Ctrl+Win+Minus on one drawn without a redirection bitmap",
-       SeeThroughInFront({.title = "", .exStyle = WS_EX_NOREDIRECTIONBITMAP}), "beep", nullptr},
+       SeeThroughInFront({.title = "", .exStyle = WS_EX_NOREDIRECTIONBITMAP}), kCannot, nullptr},
       {"Ctrl+Win+Minus on one its program keeps at 15%",
-       SeeThroughInFront({.title = "", .exStyle = WS_EX_LAYERED, .layered = {{0, 38, LWA_ALPHA}}}), "beep", nullptr},
+       SeeThroughInFront({.title = "", .exStyle = WS_EX_LAYERED, .layered = {{0, 38, LWA_ALPHA}}}), "beep note Opacity 15%", nullptr},
       {"Ctrl+Win+Minus, Exit", Then(seenThrough, Click(CommandId::mnuExit)), "icon AD ended", nullptr},
       {"Ctrl+Win+Minus, the session's end", Then(seenThrough, [](Program& p) { p.main.Form_SessionEnd(false); }), "", nullptr},
+      // A window of a program with more rights: the commands that would change it say no.
+      {"Top Window on a window run as administrator", AsAdministrator(Click(CommandId::btnTop)), "beep", nullptr},
+      {"Reset Window on it", AsAdministrator(Click(CommandId::btnReset)), "beep", nullptr},
+      {"Switch to it", AsAdministrator(Click(CommandId::btnSwitch)), "restored placed at the top activated", ""},
+      {"End Task on it", AsAdministrator(Click(CommandId::btnEnd)), "rebuilt", "rebuilt"},
+      {"Ctrl+Minus on it", AsAdministrator(Click(CommandId::lstLowerOpacity)), "beep row redrawn", "beep row redrawn"},
+      {"Ctrl+Win+T on it", AsAdministrator(PinInFront([](Program& p) { return p.target; })),
+       "beep note Runs as administrator: cannot be changed from here", nullptr},
+      {"Ctrl+Win+Minus on it", AsAdministrator(seeThroughTarget),
+       "beep row redrawn note Runs as administrator: cannot be changed from here", nullptr},
+      // Run as administrator, what the program starts would run so too: the desktop's shell starts it.
+      {"Help Read Me run as administrator", RunAsAdministrator(Click(CommandId::mnuReadMe)),
+       "from the desktop: C:\\Windows\\system32\\notepad.exe C:\\Program Files\\Quarrow\\readme.txt", nullptr},
+      {"Hovrel Home Page run as administrator", RunAsAdministrator(Click(CommandId::mnuHome)),
+       "from the desktop: http://quarrow.example/hovrel (null)", nullptr},
+      {"Send Feedback run so, the desktop's shell gone", RunAsAdministrator(Click(CommandId::mnuSendMail), false), "", nullptr},
       {"Ctrl+Win+Minus, closed for an update", Then(seenThrough, [](Program& p) { p.main.Form_SessionEnd(true); }), "icon AD ended", nullptr},
   };
   for (const auto& [name, action, effect, whenGone] : cases) {

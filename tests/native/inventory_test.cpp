@@ -208,23 +208,53 @@ TEST_F(Inventory, EndTask_LivesWithEveryAnswerSkipsAHungWindowAndClosesNothingFo
   EXPECT_FALSE(desktop.Exists(after)) << "the windows after a hung one are still asked";
 }
 
-TEST(WindowLook, ARowAsksForTheIconOfItsSizeFirstAndNeverWaitsOnAHungWindow) {
+TEST(WindowLook, ARowShowsItsClassIconUntilItsWindowAnswersWithoutWaitAndAsksForTheIconOfItsSizeFirst) {
   using Icons = std::map<std::intptr_t, std::uint32_t>;  // by WM_GETICON kind (0 small, 1 big, 2 small2), by GCLP_ index
-  using sim::CloseAnswer;
-  const std::tuple<const char*, int, CloseAnswer, Icons, std::uint32_t, int> cases[] = {
-      // the window, the cell's pixels, how it answers, its icons, the icon shown, the requests it had
-      {"small2 first", 16, CloseAnswer::Closes, {{0, 10}, {1, 11}, {2, 12}}, 12, 1},
-      {"then its class's small", 16, CloseAnswer::Closes, {{1, 11}, {-34, 20}, {-14, 21}}, 20, 2},
-      {"big first, cell 24", 24, CloseAnswer::Closes, {{0, 10}, {1, 11}, {2, 12}}, 11, 1},
-      {"small without a big", 24, CloseAnswer::Closes, {{0, 10}, {-34, 20}}, 10, 3},
-      {"hung", 24, CloseAnswer::Hangs, {{1, 11}, {-34, 20}}, 20, 1},
+  const std::tuple<const char*, int, Icons, std::uint32_t, std::uint32_t, int> cases[] = {
+      // the window, the cell's pixels, its icons, the icon shown before it answers and after, the requests it answered
+      {"small2 first", 16, {{0, 10}, {1, 11}, {2, 12}}, 0, 12, 1},
+      {"then its class's small", 16, {{1, 11}, {-34, 20}, {-14, 21}}, 20, 20, 2},
+      {"big first, cell 24", 24, {{0, 10}, {1, 11}, {2, 12}}, 0, 11, 1},
+      {"small without a big", 24, {{0, 10}, {-34, 20}}, 20, 10, 3},
   };
-  for (const auto& [name, size, answer, icons, shown, requests] : cases) {
+  for (const auto& [name, size, icons, before, after, requests] : cases) {
+    for (const auto answer : {CloseAnswer::Closes, CloseAnswer::Busy}) {
+      sim::SimulatedDesktop desktop;
+      const Hwnd window = desktop.Add({"window", kFramedStyle, answer, sim::kNotPlaced, "Sim", false, icons});
+      int drawn = 0;
+      WindowLooks looks(desktop, [&](Hwnd hwnd) { drawn += hwnd == window; });
+      EXPECT_EQ(looks.Look(window, size).icon, before) << name;
+      for (int round = 0; round < 3; ++round) desktop.RunWindowThreads();
+      // A busy window's answer comes once it reads its messages again.
+      desktop.Change(window).closeAnswer = CloseAnswer::Closes;
+      for (int round = 0; round < 3; ++round) desktop.RunWindowThreads();
+      EXPECT_EQ(looks.Look(window, size).icon, after) << name;
+      EXPECT_EQ(desktop.Sent(window, 0x7F), requests) << name;  // WM_GETICON
+      EXPECT_EQ(drawn, after != before) << name << ": its row not drawn again as its icon came";
+      EXPECT_FALSE(desktop.froze) << name;
+      looks.Forget();
+      EXPECT_EQ(looks.Look(window, size).icon, before) << name << ": kept after a rebuild";
+    }
+  }
+}
+
+TEST(WindowLook, ARowIsShieldedWhileItsProgramRunsAboveTheProgramsLevelReadOncePerProcessAndRebuild) {
+  constexpr std::uint32_t kMedium = SECURITY_MANDATORY_MEDIUM_RID, kHigh = SECURITY_MANDATORY_HIGH_RID, kSystem = 0x4000;
+  const std::tuple<std::uint32_t, std::uint32_t, bool> cases[] = {  // the program's level, the window's (0: unreadable), shielded
+      {kMedium, kHigh, true}, {kMedium, kMedium, false}, {kMedium, 0, false},
+      {kHigh, kHigh, false},  {kHigh, kSystem, true},    {0, kHigh, false}};
+  for (const auto& [own, theirs, shielded] : cases) {
     sim::SimulatedDesktop desktop;
-    const Hwnd window = desktop.Add({"window", sim::kFramedStyle, answer, sim::kNotPlaced, "Sim", false, icons});
-    EXPECT_EQ(RowIcon(desktop, window, size), shown) << name;
-    EXPECT_EQ(desktop.Sent(window, 0x7F), requests) << name;  // WM_GETICON
-    EXPECT_FALSE(desktop.froze) << name;
+    desktop.ownIntegrity = own;
+    const Hwnd first = desktop.Add(sim::WindowOptions{.title = "", .thread = 50, .integrity = theirs}),
+               second = desktop.Add(sim::WindowOptions{.title = "", .thread = 50, .integrity = theirs});
+    WindowLooks looks(desktop, [](Hwnd) {});
+    EXPECT_EQ(looks.Look(first, 16).shielded, shielded) << own << " " << theirs;
+    EXPECT_EQ(looks.Look(second, 16).shielded, shielded) << own << " " << theirs;
+    EXPECT_EQ(desktop.integrityReads[50], 1) << "read for each row";
+    looks.Forget();
+    looks.Look(first, 16);
+    EXPECT_EQ(desktop.integrityReads[50], 2) << "not read again after a rebuild";
   }
 }
 
@@ -235,7 +265,7 @@ TEST(WindowLook, ARowShowsTheOpacityOfAWindowSeenThroughByItsAlphaOnly) {
   for (const auto& [exStyle, layered, figure] : cases) {
     sim::SimulatedDesktop desktop;
     const Hwnd hwnd = desktop.Add({.title = "", .exStyle = exStyle, .layered = layered});
-    EXPECT_EQ(LookOfWindow(desktop, hwnd, 16).figure, figure) << figure;
+    EXPECT_EQ(WindowLooks(desktop, [](Hwnd) {}).Look(hwnd, 16).figure, figure) << figure;
   }
 }
 
@@ -279,7 +309,7 @@ TEST(SeeThrough, AtTheEndEveryWindowGetsItsAlphaBackWithoutAWaitAndItsStyleWhenI
   const Layered own{{0, 200, LWA_ALPHA}}, opaque{{0, 255, LWA_ALPHA}};
   const Hwnd plain = desktop.Add(""), layered = desktop.Add({.title = "", .exStyle = WS_EX_LAYERED, .layered = own}),
              busy = desktop.Add(""), hung = desktop.Add(""), reused = desktop.Add(""), renewed = desktop.Add("");
-  for (const Hwnd hwnd : {plain, layered, busy, hung, reused, renewed}) ASSERT_TRUE(seeThrough.Step(hwnd, -2));
+  for (const Hwnd hwnd : {plain, layered, busy, hung, reused, renewed}) ASSERT_FALSE(seeThrough.Step(hwnd, -2).refused);
   desktop.Change(busy).closeAnswer = CloseAnswer::Busy;
   desktop.Change(hung).closeAnswer = CloseAnswer::Hangs;
   // Drawn with UpdateLayeredWindow, by another thread.
@@ -288,7 +318,7 @@ TEST(SeeThrough, AtTheEndEveryWindowGetsItsAlphaBackWithoutAWaitAndItsStyleWhenI
   // Another, layered at an alpha of its own, seen through in turn.
   desktop.Remove(renewed);
   desktop.AddAs(renewed, {.title = "", .thread = 98, .exStyle = WS_EX_LAYERED, .layered = own});
-  ASSERT_TRUE(seeThrough.Step(renewed, -1));
+  ASSERT_FALSE(seeThrough.Step(renewed, -1).refused);
   seeThrough.RestoreAll();
   const auto state = [&](Hwnd hwnd) { return std::pair(desktop.Options(hwnd).exStyle, desktop.Options(hwnd).layered); };
   EXPECT_EQ(state(plain), std::pair(0u, Layered{}));

@@ -34,6 +34,17 @@ class FakeShell final : public Shell {
     return startsPrograms;
   }
 
+  bool Elevated() override { return elevated; }
+  bool ShellExecuteFromDesktop(const char* file, const char* parameters) override {
+    if (desktopShell) fromDesktop.push_back(std::string(file) + " " + (parameters ? parameters : "(null)"));
+    return desktopShell;
+  }
+
+  bool elevated = false;
+  // False: the desktop's shell cannot be reached (Explorer not running, say).
+  bool desktopShell = true;
+  // "file parameters", handed to the desktop's shell.
+  std::vector<std::string> fromDesktop;
   bool notifyAnswer = true;
   // False: no program can be started (Notepad removed, say).
   bool startsPrograms = true;

@@ -66,6 +66,8 @@ class HeadlessForm final : public FormHost, Worker {
   bool loaded = false, ended = false;
   // Each menu opened at the pointer, with the foreground window then.
   std::vector<std::pair<CommandId, Hwnd>> popups;
+  // Each note shown: the window it lay over, and its text.
+  std::vector<std::pair<Hwnd, std::string>> notes;
   float twipsPerPixelX = 15;
   int startState = kWindowNormal;
 
@@ -93,6 +95,7 @@ class HeadlessForm final : public FormHost, Worker {
   void Show() override { visible_ = true; }
   void Hide() override { visible_ = false; }
   void PopupMenu(CommandId menu) override { popups.emplace_back(menu, desktop_.foreground); }
+  void ShowNote(Hwnd over, std::string_view text) override { notes.emplace_back(over, text); }
   void StartTimer(int id, unsigned ms) override { timers_[id] = ms; }
   Worker& Background() override { return *this; }
   // Kept until the test lets it run with FinishWork.

@@ -54,6 +54,8 @@ struct WindowOptions {
   std::uint32_t classStyle = 0;
   Layered layered = {};
   bool refuses = false;
+  // Its process's integrity level; 0: it cannot be read.
+  std::uint32_t integrity = SECURITY_MANDATORY_MEDIUM_RID;
 };
 
 class SimulatedDesktop final : public WindowSystem {
@@ -87,6 +89,9 @@ class SimulatedDesktop final : public WindowSystem {
     runningWindowThreads_ = true;
     for (auto& change : std::exchange(posted_, {})) change();
     runningWindowThreads_ = false;
+    // The answers of the windows that read their messages now reach the program.
+    for (auto& call : std::exchange(callbacks_, {}))
+      if (Answers(call.first)) call.second(); else callbacks_.push_back(std::move(call));
   }
 
   bool Exists(Hwnd hwnd) const { return windows_.count(hwnd) != 0; }
@@ -109,6 +114,9 @@ class SimulatedDesktop final : public WindowSystem {
   int CloseRequests(Hwnd hwnd) const { return Sent(hwnd, WM_CLOSE); }
 
   int beeps = 0;
+  std::uint32_t ownIntegrity = SECURITY_MANDATORY_MEDIUM_RID;
+  // How often each process's integrity level was read.
+  std::map<std::uint32_t, int> integrityReads;
   // The window in front; a test may put one there without activating it.
   Hwnd foreground = 0;
   // The last window the program activated.
@@ -207,12 +215,24 @@ class SimulatedDesktop final : public WindowSystem {
     if (!window) return false;
     ++sent_[{hwnd, msg}];
     const CloseAnswer answer = window->options.closeAnswer;
-    if (answer == CloseAnswer::Hangs && !(flags & SMTO_ABORTIFHUNG)) froze = true;
+    // A busy window keeps the sender waiting until the time runs out.
+    if ((answer == CloseAnswer::Hangs && !(flags & SMTO_ABORTIFHUNG)) || (answer == CloseAnswer::Busy && programThread))
+      froze = true;
     if (answer == CloseAnswer::Hangs || answer == CloseAnswer::Busy) return false;
     if (result) *result = msg == kGetIcon ? window->options.icons[static_cast<std::intptr_t>(wParam)] : 0;
     if (msg == WM_CLOSE) asked.push_back(hwnd);
     if (msg == WM_CLOSE && allowedForeground != ThreadOf(hwnd)) ++closeRequestsWithoutForeground;
     if (msg == WM_CLOSE && answer == CloseAnswer::Closes) Remove(hwnd);
+    return true;
+  }
+  bool SendMessageCallbackW(Hwnd hwnd, unsigned msg, std::uintptr_t wParam,
+                            std::function<void(std::uintptr_t)> answer) override {
+    if (!Exists(hwnd)) return false;
+    std::function<void()> call = [=, this] {
+      ++sent_[{hwnd, msg}];
+      answer(msg == kGetIcon ? Change(hwnd).icons[static_cast<std::intptr_t>(wParam)] : 0);
+    };
+    if (ThreadOf(hwnd) == kProgramThread) call(); else callbacks_.emplace_back(hwnd, std::move(call));
     return true;
   }
   std::uintptr_t ClassLongPtr(Hwnd hwnd, int index) override {
@@ -242,6 +262,13 @@ class SimulatedDesktop final : public WindowSystem {
     return true;
   }
   bool IsWindow(Hwnd hwnd) override { return Exists(hwnd); }
+  std::uint32_t ProcessIntegrity(std::uint32_t processId) override {
+    ++integrityReads[processId];
+    for (const auto& [hwnd, window] : windows_)
+      if (ThreadOf(hwnd) == processId) return window.options.integrity;
+    return 0;
+  }
+  std::uint32_t OwnIntegrity() override { return ownIntegrity; }
   void RedrawWindow(Hwnd hwnd, unsigned flags) override {
     if (Exists(hwnd) && flags == kRedrawUnlayered) redrawn.push_back(hwnd);
   }
@@ -269,6 +296,10 @@ class SimulatedDesktop final : public WindowSystem {
     if (!posted || runningWindowThreads_ || ThreadOf(hwnd) == kProgramThread) return false;
     posted_.push_back(std::move(change));
     return true;
+  }
+  bool Answers(Hwnd hwnd) const {
+    const CloseAnswer answer = Options(hwnd).closeAnswer;
+    return Exists(hwnd) && answer != CloseAnswer::Busy && answer != CloseAnswer::Hangs;
   }
   // A placement, restore or restyle that waits for the window's thread.
   void Wait(Hwnd hwnd) {
@@ -299,6 +330,8 @@ class SimulatedDesktop final : public WindowSystem {
   std::unordered_map<Hwnd, Window> windows_;
   std::map<std::pair<Hwnd, unsigned>, int> sent_;  // by window and message
   std::vector<std::function<void()>> posted_;
+  // Messages sent with a callback, by window, answered as its thread runs.
+  std::vector<std::pair<Hwnd, std::function<void()>>> callbacks_;
   bool runningWindowThreads_ = false;
   Hwnd nextHandle_ = 0x10010;
 };

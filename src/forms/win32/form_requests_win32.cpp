@@ -1,9 +1,10 @@
 // What a form's portable handlers ask of their window through Win32Form:
 // its texts, pictures and menu checks, its state and visibility, pop-up
-// menus, timers, modality and unloading.
+// menus, notes, timers, modality and unloading.
 #include "forms/win32/form_window_win32.h"
 
 #include "platform/wide_text_win32.h"
+#include "platform/win32_handle.h"
 
 namespace hovrel {
 
@@ -79,6 +80,11 @@ void FormWindow::PopupMenu(CommandId menu) {
   // the next click on the icon would close it at once unless a message
   // reaches the window after it: hence this empty one.
   ::PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+void FormWindow::ShowNote(Hwnd over, std::string_view text) {
+  if (!note_) note_.emplace();
+  note_->Show(ToHwnd(over), Widen(text));
 }
 
 void FormWindow::StartTimer(int id, unsigned ms) { ::SetTimer(hwnd_, static_cast<UINT_PTR>(id), ms, nullptr); }

@@ -30,6 +30,7 @@ bool Win32Form::Visible() const { return window_->Visible(); }
 void Win32Form::Show() { window_->Show(); }
 void Win32Form::Hide() { window_->Hide(); }
 void Win32Form::PopupMenu(CommandId menu) { window_->PopupMenu(menu); }
+void Win32Form::ShowNote(Hwnd over, std::string_view text) { window_->ShowNote(over, text); }
 void Win32Form::StartTimer(int id, unsigned ms) { window_->StartTimer(id, ms); }
 Worker& Win32Form::Background() { return window_->Background(); }
 void Win32Form::ShowModal(FormEvents& events) { window_->ShowModal(events); }

@@ -44,6 +44,7 @@ class Win32Form final : public FormHost {
   void Show() override;
   void Hide() override;
   void PopupMenu(CommandId menu) override;
+  void ShowNote(Hwnd over, std::string_view text) override;
   void StartTimer(int id, unsigned ms) override;
   Worker& Background() override;
   void ShowModal(FormEvents& events) override;

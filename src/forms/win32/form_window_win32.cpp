@@ -5,23 +5,6 @@
 #include <commctrl.h>
 
 namespace hovrel {
-namespace {
-
-// Ends the paint of the window's update region on every way out.
-class PaintScope {
- public:
-  explicit PaintScope(HWND hwnd) : hwnd_(hwnd) { ::BeginPaint(hwnd_, &paint_); }
-  ~PaintScope() { ::EndPaint(hwnd_, &paint_); }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-
- private:
-  HWND hwnd_;
-  PAINTSTRUCT paint_{};
-};
-
-}  // namespace
-
 const ControlSpec* FormWindow::ControlById(WORD id) const {
   return FindControl(form_.controls, static_cast<CommandId>(id));
 }

@@ -22,6 +22,7 @@
 #include <windows.h>
 
 #include "forms/win32/modal_win32.h"
+#include "forms/win32/note_win32.h"
 #include "forms/win32/win32_owned.h"
 
 namespace hovrel {
@@ -67,6 +68,7 @@ class FormWindow {
   void Show();
   void Hide();
   void PopupMenu(CommandId menu);
+  void ShowNote(Hwnd over, std::string_view text);
   void StartTimer(int id, unsigned ms);
   Worker& Background() { return *worker_; }
   void ShowModal(FormEvents& events);
@@ -131,6 +133,9 @@ class FormWindow {
   void SetPicture(const ControlSpec& control, HWND image, const PixelRect& rect);
   // The height of a row in a list of windows, in its font, at dpi_.
   int WindowRowHeight(const ControlSpec& list);
+  // The system's shield at `size` pixels, loaded again only for another
+  // size; null where the system has none to give.
+  HICON ShieldIcon(int size);
   // The description of the list of windows with that id; null for any other control.
   const ControlSpec* WindowRowsById(UINT id) const;
   const ControlSpec* ControlById(WORD id) const;
@@ -161,6 +166,10 @@ class FormWindow {
   std::optional<DisabledWindows> disabled_;
   // Made once the window is: its completions are posted to it.
   std::optional<Win32Worker> worker_;
+  // Made at the first note, not at start.
+  std::optional<Note> note_;
+  OwnedIcon shield_;
+  int shieldSize_ = 0;
 };
 
 }  // namespace hovrel

@@ -1,12 +1,17 @@
 // The rows of a list that shows windows (kWindowRows): each row draws what the
-// form's handlers say of its window (its icon, a pin mark, a figure such as
-// its opacity) before its text, in the system's colours. The look is asked as
-// its row is drawn, so only the rows in view cost anything, and the list's
-// refill nothing.
+// form's handlers say of its window (its icon, perhaps with the system's
+// shield, a pin mark, a figure such as its opacity) before its text, in the
+// system's colours. The look is asked as its row is drawn, so only the rows in
+// view cost anything, and the list's refill nothing.
 #include <algorithm>
 #include <string>
 
 #include "forms/win32/form_window_win32.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "platform/system_function_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace hovrel {
@@ -17,31 +22,28 @@ constexpr int kIconTwips = 240;    // a small icon: 16 pixels at 96 dpi
 constexpr int kGapTwips = 30;      // before the icon, the pin mark and the text
 constexpr int kPaddingTwips = 15;  // above and below the tallest part
 
-// The screen's device context for measuring, released on every way out.
-class ScreenDc {
- public:
-  ScreenDc() : dc_(::GetDC(nullptr)) {}
-  ~ScreenDc() { ::ReleaseDC(nullptr, dc_); }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
+// The system's shield at `size` pixels: comctl32 6 draws it at any size,
+// shell32 hands over its small one. Neither is there on every Windows.
+OwnedIcon LoadShield(int size) {
+  static const auto scaleDown =
+      SystemFunction<decltype(&::LoadIconWithScaleDown)>(L"comctl32.dll", "LoadIconWithScaleDown");
+  HICON icon = nullptr;
+  constexpr int kShieldIcon = 32518;  // IDI_SHIELD
+  // Wine's comctl32 answers S_OK for the shield and hands over no icon.
+  if (scaleDown != nullptr && SUCCEEDED(scaleDown(nullptr, MAKEINTRESOURCEW(kShieldIcon), size, size, &icon)) &&
+      icon != nullptr)
+    return OwnedIcon(icon);
+  static const auto stockIcon =
+      SystemFunction<decltype(&::SHGetStockIconInfo)>(L"shell32.dll", "SHGetStockIconInfo");
+  SHSTOCKICONINFO stock{};
+  stock.cbSize = sizeof stock;
+  if (stockIcon != nullptr && SUCCEEDED(stockIcon(SIID_SHIELD, SHGSI_ICON | SHGSI_SMALLICON, &stock)))
+    return OwnedIcon(stock.hIcon);
+  return {};
+}
 
- private:
-  HDC dc_;
-};
-
-// Gives the device context back as the list handed it over.
-class SavedDc {
- public:
-  explicit SavedDc(HDC dc) : dc_(dc), saved_(::SaveDC(dc)) {}
-  ~SavedDc() { ::RestoreDC(dc_, saved_); }
-  SavedDc(const SavedDc&) = delete;
-  SavedDc& operator=(const SavedDc&) = delete;
-
- private:
-  HDC dc_;
-  int saved_;
-};
+// Over the icon's lower right, a little over half its size: readable at 16 pixels.
+int ShieldPixels(int iconPixels) { return iconPixels * 5 / 8; }
 
 struct RowParts {
   RECT icon, pin, text;
@@ -108,7 +110,8 @@ void DrawRowText(HDC dc, const DRAWITEMSTRUCT& item, RECT cell) {
     ::DrawTextW(dc, text.data(), static_cast<int>(copied), &cell, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-void DrawRowFace(const DRAWITEMSTRUCT& item, const RowLook& look, Dpi dpi) {
+// `shield` is null for a row without one.
+void DrawRowFace(const DRAWITEMSTRUCT& item, const RowLook& look, Dpi dpi, HICON shield) {
   const SavedDc saved(item.hDC);
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
@@ -117,6 +120,10 @@ void DrawRowFace(const DRAWITEMSTRUCT& item, const RowLook& look, Dpi dpi) {
   const COLORREF ink = ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
   RowParts parts = PartsOf(item.rcItem, dpi);
   DrawRowIcon(item.hDC, look.icon, parts.icon);
+  const int shieldSize = ShieldPixels(parts.icon.right - parts.icon.left);
+  if (shield != nullptr)
+    ::DrawIconEx(item.hDC, parts.icon.right - shieldSize, parts.icon.bottom - shieldSize, shield, shieldSize,
+                 shieldSize, 0, nullptr, DI_NORMAL);
   if (look.pinned) DrawPinMark(item.hDC, parts.pin, ink);
   ::SetTextColor(item.hDC, ink);
   ::SetBkMode(item.hDC, TRANSPARENT);
@@ -142,6 +149,14 @@ int FormWindow::WindowRowHeight(const ControlSpec& list) {
   return tallest + 2 * TwipsToPixels(kPaddingTwips, dpi_.y);
 }
 
+HICON FormWindow::ShieldIcon(int size) {
+  if (size != shieldSize_) {
+    shield_ = LoadShield(size);
+    shieldSize_ = size;
+  }
+  return shield_.get();
+}
+
 bool FormWindow::OnMeasureItem(MEASUREITEMSTRUCT& item) {
   const ControlSpec* list = item.CtlType == ODT_LISTBOX ? WindowRowsById(item.CtlID) : nullptr;
   if (list == nullptr) return false;
@@ -153,13 +168,14 @@ bool FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const ControlSpec* list = item.CtlType == ODT_LISTBOX ? WindowRowsById(item.CtlID) : nullptr;
   if (list == nullptr) return false;
   RowLook look;
+  const int iconPixels = TwipsToPixels(kIconTwips, dpi_.y);
   if (events_ != nullptr && item.itemID != static_cast<UINT>(-1))
-    look = events_->LookOfRow(list->name, static_cast<std::uint32_t>(item.itemData), TwipsToPixels(kIconTwips, dpi_.y));
+    look = events_->LookOfRow(list->name, static_cast<std::uint32_t>(item.itemData), iconPixels);
   // A change of focus alone draws the whole row too. The focus frame is drawn
   // by inverting, and inverting it once more to take it away leaves a frame
   // behind whenever the list's reports of focus do not pair up, as Wine's did
   // after a row was selected from outside.
-  DrawRowFace(item, look, dpi_);
+  DrawRowFace(item, look, dpi_, look.shielded ? ShieldIcon(ShieldPixels(iconPixels)) : nullptr);
   if ((item.itemState & ODS_FOCUS) != 0) ::DrawFocusRect(item.hDC, &item.rcItem);
   return true;
 }
