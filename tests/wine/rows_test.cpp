@@ -1,9 +1,9 @@
 // hovrel.exe's rows, its shortcuts and a new resolution: a row shows its
 // window's pin as soon as the shortcut pins it, or as Top's window moves
 // late, and its opacity as the keys step it, which Exit and an update's close
-// give back at once, a sleeping window just stepped or not; and a new
-// resolution lays both windows out from their tables and loads the icons at
-// its sizes.
+// give back at once, a sleeping window just stepped or not; each shortcut says
+// what it did in one note over the window in front; and a new resolution lays
+// both windows out from their tables and loads the icons at its sizes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -136,6 +136,61 @@ TEST_F(RowsTest, OpacityKeysStepTheWindowInFrontOrTheSelectedRowsWhichShowsItAnd
   EXPECT_EQ(app.ExitCode(10s), 0u);
   EXPECT_EQ(Alpha(target.hwnd()), 256) << "left layered at exit";
   EXPECT_EQ(Alpha(own.hwnd()), 200) << "its own alpha not given back at exit";
+}
+
+constexpr wchar_t kNote[] = L"QuarrowHovrelNote";
+
+// The texts of the program's visible notes.
+std::vector<std::wstring> NotesShown(const RunningApp& app) {
+  std::vector<std::wstring> texts;
+  for (HWND note = nullptr; (note = ::FindWindowExW(nullptr, note, kNote, nullptr)) != nullptr;)
+    if (DWORD id = 0; ::GetWindowThreadProcessId(note, &id) && id == app.processId() && ::IsWindowVisible(note))
+      texts.push_back(WideTitle(note));
+  return texts;
+}
+
+TEST_F(RowsTest, ShortcutsSayWhatTheyDidInOneNoteOverTheWindowInFrontThatGoesByItself) {
+  const StandInTaskbar taskbar;
+  RunningApp app;
+  ASSERT_TRUE(app.started());
+  // Hidden behind its icon, as a user keeps it.
+  ASSERT_TRUE(WaitUntil([&] { return taskbar.Requests(app.window()) == "A"; })) << "no icon added";
+  app.Post(WM_SYSCOMMAND, SC_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(app.window()); })) << "minimised, the window stayed visible";
+  ::SetForegroundWindow(target.hwnd());
+  ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == target.hwnd(); })) << "the target never came to the front";
+  std::vector<std::wstring> seen;
+  std::size_t most = 0;  // notes visible at once
+  // True once the program's one visible note says `text`.
+  const auto says = [&](const std::wstring& text) {
+    return WaitUntil([&] {
+      const auto notes = NotesShown(app);
+      most = std::max(most, notes.size());
+      if (!notes.empty()) seen = notes;
+      return notes == std::vector{text};
+    });
+  };
+
+  Press({VK_CONTROL, VK_LWIN, 'T'});
+  ASSERT_TRUE(says(L"Kept on top")) << "notes seen last: " << ::testing::PrintToString(seen);
+  const HWND note = app.FindOwn(kNote, L"Kept on top");
+  EXPECT_TRUE(IsTopmost(note)) << "the note is not topmost";
+  EXPECT_EQ(::GetForegroundWindow(), target.hwnd()) << "the note took the front";
+  RECT over{}, under{};
+  ::GetWindowRect(note, &over);
+  ::GetWindowRect(target.hwnd(), &under);
+  EXPECT_NEAR(over.left + over.right, under.left + under.right, 1) << "the note is not centred on the window";
+  EXPECT_GE(over.top, under.top) << "the note lies above the window";
+  EXPECT_LT(over.top - under.top, (under.bottom - under.top) / 4) << "the note lies far below the window's top";
+  EXPECT_TRUE(WaitUntil([&] { return NotesShown(app).empty(); }, 4s))
+      << "still shown after 4 s: " << ::testing::PrintToString(NotesShown(app));
+
+  Press({VK_CONTROL, VK_LWIN, 'T'});
+  EXPECT_TRUE(says(L"No longer on top")) << "notes seen last: " << ::testing::PrintToString(seen);
+  // While that note is shown: the next takes its place.
+  Press({VK_CONTROL, VK_LWIN, VK_OEM_MINUS});
+  EXPECT_TRUE(says(L"Opacity 90%")) << "notes seen last: " << ::testing::PrintToString(seen);
+  EXPECT_EQ(most, 1u) << "notes shown at once";
 }
 
 TEST_F(RowsTest, TopOnAWindowThatMovesLateShowsItsPinOnceItMovedThoughAnotherWasToppedSince) {
