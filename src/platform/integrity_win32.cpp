@@ -35,12 +35,12 @@ std::uint32_t IntegrityLevel(std::uint32_t processId) {
   static const auto openProcessToken = Advapi32<decltype(&::OpenProcessToken)>("OpenProcessToken");
   // The limited right is granted on processes of any level, also to a
   // program that runs at a lower one.
-  const KernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  const OwnedHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
   HANDLE token = nullptr;
   if (process.get() == nullptr || openProcessToken == nullptr ||
       !openProcessToken(process.get(), TOKEN_QUERY, &token))
     return 0;
-  const KernelHandle owned(token);
+  const OwnedHandle owned(token);
   return TokenIntegrity(owned.get());
 }
 

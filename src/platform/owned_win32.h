@@ -1,26 +1,45 @@
-// Owning types for what the platform files get from Windows and must give
-// back: a kernel handle and a COM interface pointer. Only for platform/ Win32
-// files, after <windows.h>.
+// Owning types for what Win32 files get from Windows and must give back: any
+// handle with its release function, a kernel handle, a COM interface pointer.
+// Only for Win32 files, after <windows.h>.
 #pragma once
 
 #include <utility>
 
 namespace hovrel {
 
-// Closes a kernel handle when it goes out of scope.
-class KernelHandle {
+// Holds one handle and releases it with `Release` when it goes; movable,
+// not copyable.
+template <typename Handle, auto Release>
+class Owned {
  public:
-  explicit KernelHandle(HANDLE handle) : handle_(handle) {}
-  ~KernelHandle() {
-    if (handle_ != nullptr) ::CloseHandle(handle_);
+  Owned() = default;
+  explicit Owned(Handle handle) : handle_(handle) {}
+  ~Owned() { Reset(); }
+  Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  Owned& operator=(Owned&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
   }
-  KernelHandle(const KernelHandle&) = delete;
-  KernelHandle& operator=(const KernelHandle&) = delete;
-  HANDLE get() const { return handle_; }
+  Owned(const Owned&) = delete;
+  Owned& operator=(const Owned&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
 
  private:
-  HANDLE handle_;
+  void Reset() {
+    if (handle_ != nullptr) Release(handle_);
+    handle_ = nullptr;
+  }
+
+  Handle handle_ = nullptr;
 };
+
+// A kernel object: a process, a thread, a token, an event.
+using OwnedHandle = Owned<HANDLE, &::CloseHandle>;
 
 // Releases a COM interface pointer when it goes; movable, not copyable.
 template <typename Interface>

@@ -163,8 +163,8 @@ bool Win32Shell::StartProgram(const std::string& application, const std::string&
     return false;
   }
   // Nothing of the started program is kept: both handles go at once.
-  const KernelHandle process(started.hProcess);
-  const KernelHandle thread(started.hThread);
+  const OwnedHandle process(started.hProcess);
+  const OwnedHandle thread(started.hThread);
   return true;
 }
 
