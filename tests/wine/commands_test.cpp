@@ -142,6 +142,8 @@ TEST(HovrelCommands, EndTaskWaitsForAWindowAskingItsUserAndPassesOverAHungOne) {
   EXPECT_FALSE(WaitUntil([&] { return later.window().CloseRequests() > 0; }, 1s)) << "the next window was asked before the answer";
   // A program waiting in a send still answers messages sent to it; only its own loop runs a posted command.
   EXPECT_TRUE(app.RowFollows(bystander.hwnd())) << "the program is stuck while a window asks its user";
+  // Another program may broadcast the number the program's work comes back by: it carries none of its work.
+  app.Post(::RegisterWindowMessageW(L"QuarrowHovrel.WorkDone"), 0, 0x5EED);
   const HWND asking = asks.window().hwnd();
   ::PostMessageW(::GetDlgItem(question, IDOK), BM_CLICK, 0, 0);
   // Far below the minute End Task would wait for a window that has not hung.
