@@ -61,6 +61,10 @@ RunningApp::RunningApp(const wchar_t* program, WORD show)
     : job_(::CreateJobObjectW(nullptr, nullptr)), process_(StartBeside(program, job_, show)) {
   if (!WaitUntil([&] { return (window_ = FindOwn(nullptr, L"Quarrow Hovrel", false)) != nullptr && Rows() > 0; }, std::chrono::seconds(30)))
     window_ = nullptr;
+  // Its first paint fills the list anew, dropping a row a test picked before
+  // it: that paint is made now, once the window is shown.
+  if (window_ != nullptr && show == SW_SHOWNORMAL && WaitUntil([&] { return ::IsWindowVisible(window_) != FALSE; }))
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW);
 }
 
 RunningApp::~RunningApp() {
