@@ -153,10 +153,7 @@ TEST_F(RowsTest, ShortcutsSayWhatTheyDidInOneNoteOverTheWindowInFrontThatGoesByI
   const StandInTaskbar taskbar;
   RunningApp app;
   ASSERT_TRUE(app.started());
-  // Hidden behind its icon, as a user keeps it.
-  ASSERT_TRUE(WaitUntil([&] { return taskbar.Requests(app.window()) == "A"; })) << "no icon added";
-  app.Post(WM_SYSCOMMAND, SC_MINIMIZE);
-  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(app.window()); })) << "minimised, the window stayed visible";
+  ASSERT_TRUE(app.HideBehindIcon()) << "no icon added, or minimised, the window stayed visible";
   ::SetForegroundWindow(target.hwnd());
   ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == target.hwnd(); })) << "the target never came to the front";
   std::vector<std::wstring> seen;

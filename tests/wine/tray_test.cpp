@@ -24,9 +24,7 @@ TEST(HovrelTray, MinimisingHidesTheWindowBehindItsIconWhoseClicksBringItBackOrOp
   const StandInTaskbar taskbar;
   RunningApp app;
   ASSERT_TRUE(app.started());
-  ASSERT_TRUE(WaitUntil([&] { return taskbar.Requests(app.window()) == "A"; })) << "no icon added";
-  app.Post(WM_SYSCOMMAND, SC_MINIMIZE);
-  ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(app.window()); })) << "minimised, the window stayed visible";
+  ASSERT_TRUE(app.HideBehindIcon()) << "no icon added, or minimised, the window stayed visible";
   ::SetForegroundWindow(other.hwnd());
 
   // The shell reports a click on the icon as this message.

@@ -76,6 +76,12 @@ RunningApp::~RunningApp() {
   ::CloseHandle(job_);
 }
 
+bool RunningApp::HideBehindIcon() const {
+  if (!WaitUntil([&] { return fixture::StandInTaskbar::Requests(window_) == "A"; })) return false;
+  Post(WM_SYSCOMMAND, SC_MINIMIZE);
+  return WaitUntil([&] { return !::IsWindowVisible(window_); });
+}
+
 int RunningApp::ProgramsStarted() const {
   JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
   ::QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &accounting, sizeof accounting, nullptr);

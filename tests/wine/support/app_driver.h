@@ -67,6 +67,10 @@ class RunningApp {
   // Closes the open menu and waits until it has gone.
   void CloseMenu() const;
 
+  // Minimised once its icon is added, the window hides behind it, as a user
+  // keeps it: true once it is hidden.
+  bool HideBehindIcon() const;
+
   // The programs the program has started (through the shell, say), ended or not.
   int ProgramsStarted() const;
   // The process's exit code, STILL_ACTIVE if it runs past the deadline.
